@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libespeak-ng-dev espeak-ng-data
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils xdotool
+  fonts-dejavu-core xvfb xauth x11-utils xdotool
 )
 missing=()
 for p in "${packages[@]}"; do
