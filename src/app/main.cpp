@@ -1,10 +1,10 @@
 #include <QApplication>
-#include <QWidget>
+
+#include "mainwindow/applicazione.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QWidget w;
-    w.setWindowTitle("Ardenvo V0.3.1");
-    w.show();
+    ardenvo::Applicazione ardenvo(app);
+    ardenvo.finestra().show();
     return app.exec();
 }

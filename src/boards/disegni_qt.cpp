@@ -1,0 +1,117 @@
+#include "boards/disegni_qt.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <vector>
+
+namespace ardenvo {
+namespace {
+
+constexpr int kScala = 3;
+
+// A picture of `larghezza` x `altezza` design pixels, painted in design pixels.
+QImage Tela(int larghezza, int altezza, const QColor& fondo) {
+    QImage tela(larghezza * kScala, altezza * kScala, QImage::Format_RGB32);
+    tela.fill(fondo);
+    return tela;
+}
+
+// A face of the dot-matrix clock, `larghezza` x `altezza` design pixels, with a yellow lamp lit
+// on each of `lampade` (in design pixels).
+QImage Lampade(int larghezza, int altezza, const std::vector<QRect>& lampade) {
+    QImage tela = Tela(larghezza, altezza, kFondoOrologio);
+    QPainter pittore(&tela);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    pittore.setPen(Qt::NoPen);
+    pittore.setBrush(kPuntiOrologio);
+    for (const QRect& lampada : lampade)
+        pittore.drawRoundedRect(QRectF(lampada.x() * kScala, lampada.y() * kScala,
+                                       lampada.width() * kScala, lampada.height() * kScala),
+                                0.8, 0.8);
+    return tela;
+}
+
+// The largest bold face of at most `massimo` pixels whose `testo` fits in `larghezza`.
+QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo) {
+    QFont carattere(QStringLiteral("DejaVu Sans"));
+    carattere.setBold(true);
+    for (int pixel = massimo; pixel > 4; --pixel) {
+        carattere.setPixelSize(pixel);
+        if (QFontMetrics(carattere).horizontalAdvance(testo) <= larghezza) break;
+    }
+    return carattere;
+}
+
+}  // namespace
+
+QImage ZeroOrologio() {
+    // The outline of a rectangle of 4 x 7 lamps.
+    std::vector<QRect> lampade;
+    for (int colonna = 0; colonna < 4; ++colonna)
+        for (int riga = 0; riga < 7; ++riga)
+            if (colonna == 0 || colonna == 3 || riga == 0 || riga == 6)
+                lampade.emplace_back(2 + 2 * colonna, 2 + 2 * riga, 1, 1);
+    return Lampade(11, 17, lampade);
+}
+
+// Two lamps of 1 x 2 in the middle column, on the 5th-6th and 12th-13th pixel rows.
+QImage DuePuntiOrologio() {
+    return Lampade(5, 17, {QRect(2, 4, 1, 2), QRect(2, 11, 1, 2)});
+}
+
+QImage CartelloBinario(int numero) {
+    const int larghezza = 41 * kScala, altezza = 37 * kScala;
+    QImage tela(larghezza, altezza, QImage::Format_RGB32);
+    tela.fill(QColor(24, 28, 34));
+    QPainter pittore(&tela);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    pittore.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF cartello = QRectF(tela.rect()).adjusted(4, 4, -4, -4);
+    pittore.setPen(QPen(Qt::white, 3));
+    pittore.setBrush(QColor(0, 74, 153));
+    pittore.drawRoundedRect(cartello, 8, 8);
+
+    const QString parola = QStringLiteral("BINARIO");
+    const QRectF fasciaParola(cartello.left(), cartello.top() + 6, cartello.width(), 28);
+    pittore.setFont(CarattereCheEntra(parola, int(cartello.width()) - 16, 22));
+    pittore.drawText(fasciaParola, Qt::AlignCenter, parola);
+
+    const QString cifre = QString::number(numero);
+    const QRectF fasciaNumero(cartello.left(), fasciaParola.bottom(), cartello.width(),
+                              cartello.bottom() - fasciaParola.bottom() - 4);
+    pittore.setFont(CarattereCheEntra(cifre, int(cartello.width()) - 20, 62));
+    pittore.drawText(fasciaNumero, Qt::AlignCenter, cifre);
+    return tela;
+}
+
+QIcon IconaProgramma() {
+    QIcon icona;
+    for (int lato : {32, 64, 128}) {
+        const qreal u = lato / 32.0;  // one design pixel
+        QPixmap disegno(lato, lato);
+        disegno.fill(Qt::transparent);
+        QPainter pittore(&disegno);
+        pittore.setRenderHint(QPainter::Antialiasing);
+        pittore.setPen(Qt::NoPen);
+        pittore.setBrush(QColor(30, 34, 40));
+        pittore.drawRoundedRect(QRectF(1 * u, 3 * u, 30 * u, 26 * u), 3 * u, 3 * u);
+        pittore.setBrush(QColor(0, 74, 153));
+        pittore.drawRoundedRect(QRectF(3 * u, 5 * u, 9 * u, 9 * u), 1.5 * u, 1.5 * u);
+        pittore.setBrush(Qt::white);
+        pittore.drawRect(QRectF(6.5 * u, 7 * u, 2 * u, 5 * u));
+        // Two lines of flap tiles, each with its split.
+        pittore.setBrush(QColor(232, 232, 220));
+        for (int i = 0; i < 4; ++i) pittore.drawRect(QRectF((14 + 4 * i) * u, 6 * u, 3 * u, 7 * u));
+        for (int i = 0; i < 6; ++i) pittore.drawRect(QRectF((4 + 4 * i) * u, 17 * u, 3 * u, 7 * u));
+        pittore.setBrush(QColor(30, 34, 40));
+        pittore.drawRect(QRectF(13 * u, 9.3 * u, 16 * u, 0.5 * u));
+        pittore.drawRect(QRectF(3 * u, 20.3 * u, 24 * u, 0.5 * u));
+        icona.addPixmap(disegno);
+    }
+    return icona;
+}
+
+}  // namespace ardenvo

@@ -1,0 +1,19 @@
+#pragma once
+// Pictures that are part of the window's design rather than of the tile folder, drawn by the
+// program at three times their design size so that they stay sharp when scaled.
+
+#include <QColor>
+#include <QIcon>
+#include <QImage>
+
+namespace ardenvo {
+
+inline const QColor kFondoOrologio(61, 71, 83);
+inline const QColor kPuntiOrologio(255, 255, 0);
+
+QImage ZeroOrologio();               // 11 x 17: the clock's digit before its first draw
+QImage DuePuntiOrologio();           // 5 x 17: the colon between two pairs of digits
+QImage CartelloBinario(int numero);  // 41 x 37: blue platform sign, BINARIO over the number
+QIcon IconaProgramma();              // 32 x 32: a small platform board
+
+}  // namespace ardenvo

@@ -1,0 +1,30 @@
+#pragma once
+// Which picture file a board code shows, tile by tile. A tile whose entry is empty is left
+// with the picture it has: some codes draw only part of their field, and codes outside a
+// field's list draw nothing at all.
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace ardenvo {
+
+using FileTessera = std::optional<std::string_view>;
+
+inline constexpr std::string_view TesseraVuota = "letteravuota.bmp";  // blank letter or digit
+
+FileTessera FileLettera(int codice);      // ElencoLettere, 0..29
+FileTessera FileCategoria(int codice);    // ElencoCategorie as a platform board knows it, 0..10
+FileTessera FileIndicazioni(int codice);  // ElencoIndicazioni as a platform board knows it, 0..9
+
+// Indexed by tile: 0 tens, 1 units, 2 hours word ("1ora", "2ore", "3ore").
+std::array<FileTessera, 3> FileRitardo(int minuti);
+// Indexed by tile: 0 units, 1 tens. Hour 24 and minute 60 are the blank codes.
+std::array<FileTessera, 2> FileOra(int ora);
+std::array<FileTessera, 2> FileMinuto(int minuto);
+
+// The clock's digit pictures of a value in 0..limite-1, units first then tens; nothing for a
+// value out of range.
+std::optional<std::array<std::string_view, 2>> FileCifreOrologio(int valore, int limite);
+
+}  // namespace ardenvo

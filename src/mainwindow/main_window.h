@@ -1,0 +1,168 @@
+#pragma once
+// The main window: menus, the simulated clock, the 23 platform boards, and the room below
+// them for the departures and arrivals panels.
+//
+// How its controls are found:
+// - A single control carries its own name as objectName ("Command1", "categoria7",
+//   "Label4"; menu items too: "salva", "informazioni").
+// - An indexed array of controls is an ArrayControlli, a direct QObject child of the window
+//   named after the array ("binario7", "resetta", "ora", "quadro"); its elements stand
+//   wherever the layout puts them and are named "<array>(<index>)", e.g. "resetta(4)".
+// - Controllo(nome) finds either; Controllo(nome, indice) finds an element of an array.
+//
+// The handlers and variables keep the names of the system's design. Handlers that later parts
+// of the program fill in are declared in their groups below; their empty bodies live in
+// main_window_stubs.cpp until then.
+
+#include <QMainWindow>
+#include <QString>
+#include <QTimer>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "core/model.h"
+#include "mainwindow/array_controlli.h"
+#include "mainwindow/servizi.h"
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QRect;
+
+namespace ardenvo {
+
+class Tessera;
+
+// A text of the plain C++ half, as the widgets show it.
+inline QString DaUtf8(std::string_view testo) {
+    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
+}
+
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Builds every control, then runs the load step.
+    Form1(Simulazione& sim, const ServiziForm1& servizi, QWidget* parent = nullptr);
+
+    static constexpr int kLarghezzaClient = 1021;
+    static constexpr int kAltezzaClient = 691;
+    // The boards end above this line; the panels go below it.
+    static constexpr int kFinoBinari = 530;
+
+    Simulazione& simulazione() { return sim_; }
+    const ServiziForm1& servizi() const { return servizi_; }
+
+    // ---- Finding controls by name ----
+    // indice < 0: the single control or the array itself named `nome`; otherwise the element
+    // `indice` of the array `nome`. nullptr when there is none.
+    QObject* Controllo(const QString& nome, int indice = -1) const;
+    template <typename T>
+    T* Controllo(const QString& nome, int indice = -1) const {
+        return qobject_cast<T*>(Controllo(nome, indice));
+    }
+    ArrayControlli* Array(const QString& nome) const;
+    // An array to fill, created as a child of this window the first time it is named.
+    ArrayControlli* NuovoArray(const QString& nome);
+    // The path of a picture of the tile folder beside the program.
+    QString PercorsoTessera(std::string_view file) const;
+
+    // ---- Start-up, menus, exit, About box ----
+    void Form_Load();
+    void esci_Click();
+    void Chiudi_Programma();
+    void informazionisu_Click();
+
+    // ---- Simulated clock and its display ----
+    void Timer1_Timer();
+    void Command1_Click();  // "Start"
+    void Command3_Click();  // "Stop"
+    void Command2_Click();  // "+"
+    void Command4_Click();  // "-"
+    void ImmaginiTempo();
+
+    // ---- Platform boards at rest ----
+    void Assegna_Binari();
+    void Inizializza_Binari();
+    void Copri_Binari();
+    void Gestione_Pulsanti_Riga(int Riga);
+    // Draw the shown codes of row `contbinario` into the controls named by Assegna_Binari.
+    void Scegli_Lettere();  // letter cell `n`
+    void Scegli_Categoria();
+    void Scegli_Ritardo_Min();
+    void Scegli_Ora();
+    void Scegli_Min();
+    void Scegli_Indicazioni();
+    // One whole board in the fixed order: Assegna_Binari for `binario`, the 14 letters, then
+    // category, delay, hour, minute and service note of row `contbinario`.
+    void DisegnaBinario();
+
+    // ---- Timetables, saved simulations and panels (bodies in main_window_stubs.cpp) ----
+    void apri_Click();
+    void salvataggio_Click();
+    void salva_Click();
+    void salvaconnome_Click();
+    void Timer3_Timer();
+    void info_Click(int Index);
+
+    // ---- Board animation and its dialogs (bodies in main_window_stubs.cpp) ----
+    void Timer2_Timer();
+    void resetta_Click(int Index);
+    void aggiorna_Click(int Index);
+    void informazioni_Click();
+
+    // ---- Central boards (body in main_window_stubs.cpp) ----
+    void quadro_Click(int Index);
+
+    // ---- Announcements (bodies in main_window_stubs.cpp) ----
+    void annuncioprova_Click(int Index);
+    void annuncioritardop_Click(int Index);
+    void annuncioarrivo_Click(int Index);
+    void annuncioritardoa_Click(int Index);
+
+    // ---- Window variables ----
+    bool Pausa = true;         // the simulated clock stands still
+    std::int16_t Clicca = 0;   // speed index into ElencoVelocita
+    int incritardo = 5;        // delay flap step: 5 below an hour, 10 from an hour
+    std::int16_t binario = 0;  // board 1..23 being drawn or animated
+    int contbinario = 0;       // its row, binario - 1
+    int n = 0;                 // tile index the drawing operations read
+    int contalett = 0;         // letter cell counter of the animation
+    int conttimer = 0;         // ticks of the running animation
+    int contalterno = 0;       // panel monitor: blink counter
+    int contmonitor = 0;       // panel monitor: tick counter
+    // Control names of board `binario`, set by Assegna_Binari.
+    QString binariolett;
+    QString categoria;
+    QString ritardomin;
+    QString partenzaora;
+    QString partenzamin;
+    QString indicazioni;
+
+    QTimer Timer1;  // clock tick
+    QTimer Timer2;  // flap animation of one board
+    QTimer Timer3;  // panel monitor
+
+  private:
+    void CreaMenu();
+    void CreaOrologio(QWidget* client);
+    void CreaBinari(QWidget* client);
+    void CreaBinario(QWidget* client, int binario);
+    QAction* Voce(QMenu* menu, const char* nome, const QString& testo);
+    static QPushButton* NuovoPulsante(QWidget* padre, const QString& testo, const QRect& dove);
+    QPushButton* Pulsante(const char* nome, int indice = -1) const;
+    const RigaBinario* RigaCorrente() const;  // row `contbinario`, if it is one of the 23
+    void ImpostaVelocita();
+    // Draws `file` into tile `indice` of the control named `nome`; no file leaves the tile.
+    void Disegna(const QString& nome, int indice, std::optional<std::string_view> file);
+    // Draws tiles n, n + 1, ... of the array `nome`, one file (or none) each.
+    void Disegna(const QString& nome, std::span<const std::optional<std::string_view>> file);
+
+    Simulazione& sim_;
+    ServiziForm1 servizi_;
+    QString cartellaTessere_;
+};
+
+}  // namespace ardenvo

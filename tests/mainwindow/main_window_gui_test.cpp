@@ -1,0 +1,400 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTimer>
+
+#include "boards/tessera_widget.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/servizi_finti.h"
+
+namespace ardenvo {
+namespace {
+
+class Form1Test : public ::testing::Test {
+  protected:
+    void SetUp() override { form = banco.NuovoForm1(); }
+
+    Simulazione& sim() { return *banco.sim; }
+    QPushButton* Pulsante(const QString& nome, int indice = -1) {
+        auto* pulsante = form->Controllo<QPushButton>(nome, indice);
+        EXPECT_NE(pulsante, nullptr) << nome.toStdString() << "(" << indice << ")";
+        return pulsante;
+    }
+    QAction* Voce(const QString& nome, int indice = -1) {
+        auto* voce = form->Controllo<QAction>(nome, indice);
+        EXPECT_NE(voce, nullptr) << nome.toStdString();
+        return voce;
+    }
+    // The file name a tile shows, or "" for a picture of the program's own.
+    std::string File(const QString& nome, int indice = -1) {
+        auto* tessera = form->Controllo<Tessera>(nome, indice);
+        if (!tessera) return "<no tile " + nome.toStdString() + ">";
+        return QFileInfo(tessera->percorso()).fileName().toStdString();
+    }
+    // Board `numero` read left to right: 14 letters | category | delay (hours word, tens,
+    // units) | hour | minute | service note; "_" is the blank tile, ".bmp" is left out.
+    std::string Tabellone(int numero) {
+        const QString n = QString::number(numero);
+        std::string letto;
+        auto leggi = [&](const char* nome, const std::vector<int>& indici) {
+            for (int indice : indici) {
+                std::string file = File(QString::fromLatin1(nome) + n, indice);
+                if (file == "letteravuota.bmp") file = "_";
+                if (file.ends_with(".bmp")) file.resize(file.size() - 4);
+                letto += file + " ";
+            }
+        };
+        const std::pair<const char*, std::vector<int>> campi[] = {
+            {"binario", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
+            {"categoria", {-1}},
+            {"ritardomin", {2, 0, 1}},
+            {"partenzaora", {1, 0}},
+            {"partenzamin", {1, 0}},
+            {"indicazioni", {-1}}};
+        for (const auto& [nome, indici] : campi) {
+            if (!letto.empty()) letto += "| ";
+            leggi(nome, indici);
+        }
+        letto.pop_back();
+        return letto;
+    }
+    std::string Cifre() {  // the six digit files, left to right
+        std::string letto;
+        for (const char* coppia : {"ora", "minuto", "secondo"})
+            for (int indice : {1, 0}) letto += File(QString::fromLatin1(coppia), indice) + " ";
+        return letto;
+    }
+
+    BancoProva banco;
+    std::unique_ptr<Form1> form;
+};
+
+TEST_F(Form1Test, LoadStepLeavesTheDesignedStartState) {
+    EXPECT_EQ(form->objectName(), "Form1");
+    EXPECT_EQ(form->windowTitle(), "Ardenvo V0.3.1");
+    EXPECT_EQ(form->centralWidget()->size(), QSize(1021, 691));
+
+    EXPECT_TRUE(Pulsante("Command1")->isEnabled());   // Start
+    EXPECT_TRUE(Pulsante("Command2")->isEnabled());   // +
+    EXPECT_FALSE(Pulsante("Command3")->isEnabled());  // Stop
+    EXPECT_FALSE(Pulsante("Command4")->isEnabled());  // -
+    EXPECT_EQ(form->Controllo<QLabel>("Label4")->text(), "Simulazione: 1x");
+    EXPECT_TRUE(form->Pausa);
+    EXPECT_EQ(form->Clicca, 0);
+    EXPECT_EQ(form->incritardo, 5);
+
+    EXPECT_TRUE(form->Timer1.isActive());
+    EXPECT_EQ(form->Timer1.interval(), 1000);
+    EXPECT_EQ(form->Timer1.timerType(), Qt::PreciseTimer);
+    EXPECT_FALSE(form->Timer2.isActive());
+    EXPECT_EQ(form->Timer2.interval(), 100);
+    EXPECT_TRUE(form->Timer3.isActive());
+    EXPECT_EQ(form->Timer3.interval(), 250);
+
+    EXPECT_FALSE(Voce("salva")->isEnabled());
+    for (const char* nome :
+         {"apri", "salvataggio", "salvaconnome", "esci", "informazioni", "informazionisu"})
+        EXPECT_TRUE(Voce(nome)->isEnabled()) << nome;
+    EXPECT_TRUE(Voce("quadro", 0)->isEnabled());
+    EXPECT_TRUE(Voce("quadro", 1)->isEnabled());
+
+    EXPECT_EQ(sim().orario.NumeroBinari, 23);
+    EXPECT_TRUE(sim().PrimoAvvioPartenze);
+    EXPECT_TRUE(sim().PrimoAvvioArrivi);
+    // The clock is not drawn by the load: its built-in zeros stand.
+    EXPECT_EQ(Cifre(), "      ");
+    EXPECT_FALSE(form->Controllo<Tessera>("ora", 1)->immagine().isNull());
+}
+
+TEST_F(Form1Test, LoadStepBlanksEveryBoard) {
+    const QString cartella = QCoreApplication::applicationDirPath() + "/Numeri e Lettere/";
+    for (int numero = 1; numero <= 23; ++numero) {
+        SCOPED_TRACE("board " + std::to_string(numero));
+        const QString n = QString::number(numero);
+        const RigaBinario& riga = sim().binari[static_cast<std::size_t>(numero - 1)];
+        EXPECT_TRUE(riga.RigaLibera);
+        EXPECT_FALSE(riga.RigaAttiva);
+        EXPECT_EQ(riga.OraPartenzaFinale, OraVuota);
+        EXPECT_EQ(riga.MinutoPartenzaFinale, MinutoVuoto);
+        EXPECT_FALSE(Pulsante("resetta", numero - 1)->isEnabled());
+        EXPECT_FALSE(Pulsante("aggiorna", numero - 1)->isEnabled());
+        EXPECT_FALSE(Pulsante("copri", numero - 1)->isVisibleTo(form.get()));
+        EXPECT_EQ(Tabellone(numero),
+                  "_ _ _ _ _ _ _ _ _ _ _ _ _ _ | catvuoto | _ _ _ | _ _ | _ _ | indicazioni");
+        EXPECT_EQ(form->Controllo<Tessera>("categoria" + n)->percorso(), cartella + "catvuoto.bmp");
+    }
+}
+
+TEST_F(Form1Test, MenuTreeHasTheDesignedItemsAndNoShortcuts) {
+    struct Voce {
+        const char* nome;
+        const char* testo;
+        const char* sotto;  // the menu that holds it
+    };
+    const Voce albero[] = {
+        {"apri", "Scenario", "apri1"},
+        {"salvataggio", "Salvataggio", "apri1"},
+        {"salva", "Salva", "file"},
+        {"salvaconnome", "Salva con nome...", "file"},
+        {"esci", "Esci", "file"},
+        {"informazioni", "Informazioni", "inserisci"},
+        {"quadro(0)", "Partenze", "visualizza"},
+        {"quadro(1)", "Arrivi", "visualizza"},
+        {"informazionisu", "Informazion Su...", "domanda"},
+    };
+    for (const Voce& v : albero) {
+        auto* azione = form->findChild<QAction*>(v.nome);
+        ASSERT_NE(azione, nullptr) << v.nome;
+        EXPECT_EQ(azione->text(), v.testo);
+        EXPECT_TRUE(azione->shortcut().isEmpty()) << v.nome;
+        auto* menu = form->findChild<QMenu*>(v.sotto);
+        ASSERT_NE(menu, nullptr) << v.sotto;
+        EXPECT_TRUE(menu->actions().contains(azione)) << v.nome << " in " << v.sotto;
+    }
+    QStringList titoli;
+    for (QAction* a : form->menuBar()->actions()) titoli << a->text();
+    EXPECT_EQ(titoli, QStringList({"File", "Inserisci", "Quadro generale", "?"}));
+    EXPECT_EQ(form->findChild<QMenu*>("apri1")->title(), "Apri");
+    EXPECT_TRUE(form->findChild<QMenu*>("file")->actions().contains(
+        form->findChild<QMenu*>("apri1")->menuAction()));
+}
+
+TEST_F(Form1Test, ControlLookupFindsSinglesArraysAndElements) {
+    EXPECT_EQ(form->Controllo("categoria7"), form->findChild<Tessera*>("categoria7"));
+    EXPECT_EQ(form->Controllo("resetta"), form->Array("resetta"));
+    EXPECT_EQ(form->Controllo("resetta", 4), form->findChild<QPushButton*>("resetta(4)"));
+    EXPECT_EQ(form->Array("binario7")->Limite(), 14);
+    EXPECT_EQ(form->Array("ritardomin7")->Limite(), 3);
+    EXPECT_EQ(form->Array("Picture7")->Limite(), 23);
+    EXPECT_EQ(form->Controllo("resetta", 23), nullptr);
+    EXPECT_EQ(form->Controllo("resetta", -2), form->Array("resetta"));
+    EXPECT_EQ(form->Controllo("nessuno"), nullptr);
+    EXPECT_EQ(form->Controllo("nessuno", 0), nullptr);
+}
+
+TEST_F(Form1Test, BoardsStandInTheirGridCells) {
+    struct Caso {
+        int binario;
+        QPoint angolo;  // pixels from the client area's corner
+    };
+    // Pitch 3360 x 1320 twips; column 4 of line 1 holds no board.
+    const Caso casi[] = {{1, {0, 0}}, {3, {448, 0}}, {4, {0, 88}}, {23, {672, 440}}};
+    for (const Caso& c : casi) {
+        auto* cartello = form->Controllo<QWidget>("Picture7", c.binario - 1);
+        EXPECT_EQ(cartello->mapTo(form->centralWidget(), QPoint(0, 0)), c.angolo) << c.binario;
+    }
+    auto posto = [&](const QString& nome, int indice) {
+        return form->Controllo<QWidget>(nome, indice)->mapTo(form->centralWidget(), QPoint());
+    };
+    // Delay tiles stand hours word, tens, units; hour and minute tiles tens then units.
+    EXPECT_LT(posto("ritardomin1", 2).x(), posto("ritardomin1", 0).x());
+    EXPECT_LT(posto("ritardomin1", 0).x(), posto("ritardomin1", 1).x());
+    EXPECT_LT(posto("partenzaora1", 1).x(), posto("partenzaora1", 0).x());
+    EXPECT_LT(posto("partenzamin1", 1).x(), posto("partenzamin1", 0).x());
+    EXPECT_EQ(posto("binario1", 13), QPoint(48 + 12 * 13, 24));
+    for (QWidget* figlio : form->centralWidget()->findChildren<QWidget*>()) {
+        if (!figlio->objectName().startsWith("copri")) continue;
+        EXPECT_LE(figlio->mapTo(form->centralWidget(), QPoint(0, figlio->height())).y(),
+                  Form1::kFinoBinari);
+    }
+}
+
+TEST_F(Form1Test, ClockSpeedsFollowThePlusAndMinusButtons) {
+    struct Passo {
+        bool piu;
+        const char* didascalia;
+        int intervallo;
+        bool piuAttivo, menoAttivo;
+    };
+    const Passo passi[] = {
+        {true, "Simulazione: 2x", 500, true, true},   {true, "Simulazione: 5x", 200, true, true},
+        {true, "Simulazione: 10x", 100, true, true},  {true, "Simulazione: 20x", 50, true, true},
+        {true, "Simulazione: 60x", 17, true, true},   {true, "Simulazione: 100x", 10, false, true},
+        {false, "Simulazione: 60x", 17, true, true},  {false, "Simulazione: 20x", 50, true, true},
+        {false, "Simulazione: 10x", 100, true, true}, {false, "Simulazione: 5x", 200, true, true},
+        {false, "Simulazione: 2x", 500, true, true},  {false, "Simulazione: 1x", 1000, true, false},
+    };
+    for (const Passo& p : passi) {
+        Pulsante(p.piu ? "Command2" : "Command4")->click();
+        SCOPED_TRACE(p.didascalia);
+        EXPECT_EQ(form->Controllo<QLabel>("Label4")->text(), p.didascalia);
+        EXPECT_EQ(form->Timer1.interval(), p.intervallo);
+        EXPECT_TRUE(form->Timer1.isActive());
+        EXPECT_EQ(Pulsante("Command2")->isEnabled(), p.piuAttivo);
+        EXPECT_EQ(Pulsante("Command4")->isEnabled(), p.menoAttivo);
+        EXPECT_TRUE(form->Pausa);  // a speed change never starts the clock
+    }
+}
+
+TEST_F(Form1Test, StartAndStopKeepTheSpeed) {
+    for (int i = 0; i < 4; ++i) form->Command2_Click();  // 20x
+    Pulsante("Command1")->click();
+    EXPECT_FALSE(form->Pausa);
+    EXPECT_FALSE(Pulsante("Command1")->isEnabled());
+    EXPECT_TRUE(Pulsante("Command3")->isEnabled());
+    Pulsante("Command3")->click();
+    EXPECT_TRUE(form->Pausa);
+    EXPECT_TRUE(Pulsante("Command1")->isEnabled());
+    EXPECT_FALSE(Pulsante("Command3")->isEnabled());
+    form->Command1_Click();
+    EXPECT_EQ(form->Timer1.interval(), 50);
+    EXPECT_EQ(form->Controllo<QLabel>("Label4")->text(), "Simulazione: 20x");
+}
+
+TEST_F(Form1Test, TickAdvancesAndRedrawsOnlyWhileRunning) {
+    sim().orologio = {23, 59, 59};
+    form->Timer1_Timer();  // stopped: nothing moves, nothing is drawn
+    EXPECT_EQ(sim().orologio, (Orologio{23, 59, 59}));
+    EXPECT_EQ(Cifre(), "      ");
+
+    form->Command1_Click();
+    form->Timer1_Timer();
+    EXPECT_EQ(sim().orologio, (Orologio{0, 0, 0}));
+    EXPECT_EQ(Cifre(), "0.jpg 0.jpg 0.jpg 0.jpg 0.jpg 0.jpg ");
+    sim().orologio = {12, 59, 59};
+    form->Timer1_Timer();
+    EXPECT_EQ(Cifre(), "1.jpg 3.jpg 0.jpg 0.jpg 0.jpg 0.jpg ");
+}
+
+TEST_F(Form1Test, ClockDisplayDrawsEachPairInRangeOnly) {
+    struct Caso {
+        Orologio ora;
+        const char* atteso;  // after the previous case
+    };
+    const Caso casi[] = {
+        {{0, 0, 1}, "0.jpg 0.jpg 0.jpg 0.jpg 0.jpg 1.jpg "},
+        {{23, 59, 59}, "2.jpg 3.jpg 5.jpg 9.jpg 5.jpg 9.jpg "},
+        {{7, 5, 9}, "0.jpg 7.jpg 0.jpg 5.jpg 0.jpg 9.jpg "},
+        // Out of range: that pair keeps its pictures, the others are drawn.
+        {{24, 1, 2}, "0.jpg 7.jpg 0.jpg 1.jpg 0.jpg 2.jpg "},
+        {{10, 60, 3}, "1.jpg 0.jpg 0.jpg 1.jpg 0.jpg 3.jpg "},
+        {{11, 4, -1}, "1.jpg 1.jpg 0.jpg 4.jpg 0.jpg 3.jpg "},
+        {{-3, 6, 60}, "1.jpg 1.jpg 0.jpg 6.jpg 0.jpg 3.jpg "},
+    };
+    for (const Caso& c : casi) {
+        sim().orologio = c.ora;
+        form->ImmaginiTempo();
+        EXPECT_EQ(Cifre(), c.atteso);
+    }
+}
+
+TEST_F(Form1Test, CoversFollowThePlatformCount) {
+    // Board 8 holds a train while the count changes: covering it must leave it as it was.
+    RigaBinario& otto = sim().binari[7];
+    otto.RigaAttiva = true;
+    otto.RigaLibera = false;
+    otto.CodiceCategoria = 5;
+    form->Gestione_Pulsanti_Riga(7);
+    form->binario = 8;
+    form->contbinario = 7;
+    form->DisegnaBinario();
+    const RigheBinari prima = sim().binari;
+
+    for (int piattaforme : {12, 5, 0, 23, 30, -1, 12}) {
+        sim().orario.NumeroBinari = static_cast<std::int16_t>(piattaforme);
+        form->Copri_Binari();
+        for (int riga = 0; riga < 23; ++riga)
+            EXPECT_EQ(Pulsante("copri", riga)->isVisibleTo(form.get()), riga >= piattaforme)
+                << piattaforme << " platforms, row " << riga;
+    }
+    EXPECT_EQ(sim().binari, prima);
+    EXPECT_TRUE(Pulsante("resetta", 7)->isEnabled());
+    EXPECT_EQ(File("categoria8"), "intercity.bmp");
+}
+
+TEST_F(Form1Test, RowButtonsFollowTheirOwnRowOnly) {
+    sim().binari[4].RigaAttiva = true;
+    form->Gestione_Pulsanti_Riga(4);
+    for (int riga = 0; riga < 23; ++riga) {
+        EXPECT_EQ(Pulsante("resetta", riga)->isEnabled(), riga == 4) << riga;
+        EXPECT_EQ(Pulsante("aggiorna", riga)->isEnabled(), riga == 4) << riga;
+    }
+    sim().binari[4].RigaAttiva = false;
+    form->Gestione_Pulsanti_Riga(4);
+    EXPECT_FALSE(Pulsante("resetta", 4)->isEnabled());
+    form->Gestione_Pulsanti_Riga(23);  // no such row: nothing happens
+    form->Gestione_Pulsanti_Riga(-1);
+}
+
+TEST_F(Form1Test, AssegnaBinariNamesOnlyBoardsThatExist) {
+    form->binario = 10;
+    form->Assegna_Binari();
+    const QStringList dieci = {"binario10",     "categoria10",   "ritardomin10",
+                               "partenzaora10", "partenzamin10", "indicazioni10"};
+    auto nomi = [&] {
+        return QStringList{form->binariolett, form->categoria,   form->ritardomin,
+                           form->partenzaora, form->partenzamin, form->indicazioni};
+    };
+    EXPECT_EQ(nomi(), dieci);
+    for (std::int16_t fuori : {0, 24, -1}) {
+        form->binario = fuori;
+        form->Assegna_Binari();
+        EXPECT_EQ(nomi(), dieci) << fuori;
+    }
+}
+
+TEST_F(Form1Test, DrawingOperationsPutEachFieldIntoItsTiles) {
+    RigaBinario& riga = sim().binari[6];
+    form->binario = 7;
+    form->contbinario = 6;
+    riga.CodiciLettere = {18, 5, 20, 5, 0, 0, 0, 0, 0, 0, 0, 0, 26, 29};
+    riga.CodiceCategoria = 10;
+    riga.RitardoMinuti = 70;
+    riga.OraPartenza = 21;
+    riga.MinutoPartenza = 5;
+    riga.CodiceIndicazioni = 9;
+    form->DisegnaBinario();
+    EXPECT_EQ(Tabellone(7),
+              "s e u e _ _ _ _ _ _ _ _ punto asterisco | intercityn | 1ora 1 0 | 2 1 | 0 5 | "
+              "secondac");
+    EXPECT_EQ(Tabellone(6), Tabellone(8));  // the neighbours are untouched
+
+    // Codes that draw part of a field, or nothing, leave those tiles as they were.
+    riga.RitardoMinuti = 5;
+    riga.OraPartenza = 7;
+    riga.MinutoPartenza = 61;
+    riga.CodiceCategoria = 11;
+    riga.CodiceIndicazioni = 10;
+    riga.CodiciLettere[0] = 30;
+    form->DisegnaBinario();
+    EXPECT_EQ(Tabellone(7),
+              "s e u e _ _ _ _ _ _ _ _ punto asterisco | intercityn | 1ora _ 5 | 2 7 | 0 5 | "
+              "secondac");
+
+    form->contbinario = 23;  // no such row: nothing is drawn, nothing breaks
+    form->Scegli_Categoria();
+    form->contbinario = 6;
+    form->n = 14;
+    form->Scegli_Lettere();
+}
+
+// Answers the modal question that `azione` opens with the button named `pulsante`.
+void RispondiAllaDomanda(const char* pulsante, const std::function<void()>& azione) {
+    QTimer::singleShot(0, [pulsante] {
+        QWidget* domanda = QApplication::activeModalWidget();
+        ASSERT_NE(domanda, nullptr);
+        EXPECT_EQ(domanda->objectName(), "Form5");
+        domanda->findChild<QPushButton*>(pulsante)->click();
+    });
+    azione();
+}
+
+TEST_F(Form1Test, ExitAsksAndClosesOnlyOnYes) {
+    form->show();
+    RispondiAllaDomanda("Command2", [&] { Voce("esci")->trigger(); });
+    EXPECT_TRUE(form->isVisible());
+    RispondiAllaDomanda("Command1", [&] { form->esci_Click(); });
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+}  // namespace
+}  // namespace ardenvo
