@@ -34,27 +34,5 @@ TEST(BoardSetup, ControlNamesOfABoard) {
     EXPECT_FALSE(NomiControlliBinario(24));
 }
 
-TEST(BoardSetup, BlankRowAtLoad) {
-    RigaBinario riga;
-    riga.CodiciLettere.fill(7);
-    riga.CodiciLettereFinali.fill(8);
-    riga.CodiceCategoria = riga.CodiceCategoriaFinale = 3;
-    riga.CodiceIndicazioni = riga.CodiceIndicazioniFinale = 2;
-    riga.RitardoMinuti = riga.RitardoMinutiFinale = 70;
-    riga.OraPartenza = riga.OraPartenzaFinale = 9;
-    riga.MinutoPartenza = riga.MinutoPartenzaFinale = 30;
-    riga.RigaAttiva = true;
-    SvuotaRigaAllAvvio(riga);
-
-    RigaBinario attesa;
-    attesa.OraPartenza = attesa.OraPartenzaFinale = OraVuota;
-    attesa.MinutoPartenza = attesa.MinutoPartenzaFinale = MinutoVuoto;
-    attesa.RigaLibera = true;
-    attesa.RigaAttiva = true;          // the load clears it in its own later step
-    attesa.CodiceCategoriaFinale = 3;  // final category and note are not blanked here
-    attesa.CodiceIndicazioniFinale = 2;
-    EXPECT_EQ(riga, attesa);
-}
-
 }  // namespace
 }  // namespace ardenvo
