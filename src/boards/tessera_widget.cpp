@@ -1,5 +1,6 @@
 #include "boards/tessera_widget.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSet>
@@ -12,7 +13,8 @@ Tessera::Tessera(QWidget* parent) : QWidget(parent) {
 
 bool Tessera::impostaFile(const QString& percorso) {
     percorso_ = percorso;
-    QImageReader lettore(percorso);
+    // The format named by the extension spares the reader a probe of every plugin.
+    QImageReader lettore(percorso, QFileInfo(percorso).suffix().toLatin1());
     QImage letta = lettore.read();
     if (letta.isNull()) {
         static QSet<QString> segnalati;  // one line per missing file, not one per draw
