@@ -11,7 +11,8 @@
 namespace ardenvo {
 namespace {
 
-// The longest departure the sample timetables hold, late by the longest spoken delay.
+// Longer than any departure of the sample timetables: long category, destination and stops,
+// and a delay spoken in hours and minutes.
 Treno PartenzaPiuLunga() {
     Treno t;
     t.NumeroTreno = "1961-B";
