@@ -8,7 +8,7 @@ build="$1"; shift
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libgl-dev
-  libespeak-ng-dev espeak-ng-data
+  libespeak-ng-dev espeak-ng-data libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth x11-utils xdotool
 )

@@ -1,0 +1,85 @@
+#include "boards/immissione.h"
+
+#include "boards/flap.h"
+#include "core/convertitori.h"
+
+namespace ardenvo {
+namespace {
+
+// Length of the UTF-8 sequence a byte opens; a stray byte stands for itself.
+std::size_t LunghezzaCarattere(unsigned char primo) {
+    if (primo >= 0xF0 && primo < 0xF8) return 4;
+    if (primo >= 0xE0) return 3;
+    if (primo >= 0xC0) return 2;
+    return 1;
+}
+
+// Lower case for ASCII and the Latin-1 capitals (À..Þ but ×), enough for any Italian name.
+std::string Minuscolo(std::string_view carattere) {
+    std::string c(carattere);
+    if (c.size() == 1 && c[0] >= 'A' && c[0] <= 'Z') {
+        c[0] = static_cast<char>(c[0] - 'A' + 'a');
+    } else if (c.size() == 2 && static_cast<unsigned char>(c[0]) == 0xC3) {
+        const auto secondo = static_cast<unsigned char>(c[1]);
+        if (secondo >= 0x80 && secondo <= 0x9E && secondo != 0x97)
+            c[1] = static_cast<char>(secondo + 0x20);
+    }
+    return c;
+}
+
+}  // namespace
+
+std::array<std::string, kCelleDestinazione> CelleDestinazione(std::string_view destinazione) {
+    std::array<std::string, kCelleDestinazione> celle;
+    std::size_t pos = 0;
+    for (std::string& cella : celle) {
+        if (pos >= destinazione.size()) break;
+        const std::size_t lunghezza =
+            std::min(LunghezzaCarattere(static_cast<unsigned char>(destinazione[pos])),
+                     destinazione.size() - pos);
+        cella = Minuscolo(destinazione.substr(pos, lunghezza));
+        pos += lunghezza;
+    }
+    return celle;
+}
+
+void Inserisci(AnimazioneBinari& animazione, const DatiInserimento& dati) {
+    const int r = dati.Binario - 1;
+    if (r < 0 || r >= kBinari) return;
+    // The shown codes are the converters' scratch: a row still turning must be at rest first.
+    animazione.ConcludiInCorso();
+    Simulazione& sim = animazione.sim();
+    RigaBinario& riga = sim.binari[r];
+
+    const auto celle = CelleDestinazione(dati.Destinazione);
+    for (int c = 0; c < kCelleDestinazione; ++c) {
+        riga.Lettere[c] = celle[c];
+        if (auto codice = Lettera_Numero(celle[c])) riga.CodiciLettere[c] = *codice;
+    }
+    if (auto codice = Categoria_Numero(dati.Categoria)) riga.CodiceCategoria = *codice;
+    if (auto codice = Ritardo_Numero(dati.Ritardo)) riga.RitardoMinuti = *codice;
+    riga.OraPartenza = dati.Ora;
+    riga.MinutoPartenza = dati.Minuto;
+    if (auto codice = Indicazioni_Numero(dati.Indicazioni)) riga.CodiceIndicazioni = *codice;
+
+    // Hour and minute start from 0, a digit, not from their blank codes.
+    PerOgniCampo(riga, [](std::int16_t& mostrato, std::int16_t& finale, std::int16_t) {
+        finale = mostrato;
+        mostrato = 0;
+    });
+    riga.RigaLibera = false;
+    animazione.Avvia(dati.Binario);
+    riga.RigaAttiva = true;
+    animazione.Gestione_Pulsanti_Riga(r);
+    if (BinariLiberi(sim).empty()) animazione.pannello().AbilitaInserimento(false);
+}
+
+void AggiornaRitardo(AnimazioneBinari& animazione, int riga, std::string_view testo) {
+    if (riga < 0 || riga >= kBinari) return;
+    RigaBinario& r = animazione.sim().binari[riga];
+    // Only the final delay changes: the tiles turn from the delay they show.
+    r.RitardoMinutiFinale = Ritardo_Numero(testo).value_or(r.RitardoMinuti);
+    animazione.Avvia(riga + 1);
+}
+
+}  // namespace ardenvo

@@ -1,0 +1,38 @@
+#pragma once
+// What the insert and delay dialogs do to a board row on "Ok".
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "boards/animazione.h"
+#include "core/model.h"
+
+namespace ardenvo {
+
+// The insert dialog's entries, as texts where the dialog offers texts.
+struct DatiInserimento {
+    std::string Destinazione{};  // as typed
+    std::string Categoria{};
+    std::string Indicazioni{};
+    std::string Ritardo{};
+    std::int16_t Ora = 0;
+    std::int16_t Minuto = 0;
+    int Binario = 1;  // the chosen free board, 1..23
+};
+
+// The destination lowered and cut into the 14 cells, one character each, left-aligned;
+// cells past the end hold the empty text.
+std::array<std::string, kCelleDestinazione> CelleDestinazione(std::string_view destinazione);
+
+// Puts a train on a free board: the entries become the row's final codes, the row turns to
+// them from blank letters, hour 0 and minute 0, and becomes occupied. An entry without a
+// code keeps what the row was showing, which on a board at rest is blank.
+void Inserisci(AnimazioneBinari& animazione, const DatiInserimento& dati);
+
+// Turns row 0..22 to a new delay, given as the panels write it. A text without a code (no
+// choice) keeps the shown delay; the animation runs all the same.
+void AggiornaRitardo(AnimazioneBinari& animazione, int riga, std::string_view testo);
+
+}  // namespace ardenvo

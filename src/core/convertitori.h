@@ -1,0 +1,34 @@
+#pragma once
+// Texts chosen by the operator to board codes, and service-note codes back to text.
+// Every comparison is whole and case-sensitive; nothing means "no match": the caller
+// keeps the code it had.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace ardenvo {
+
+// The platform boards know neither the bus category nor the forecourt note of the central
+// boards, which stand last in the shared lists.
+inline constexpr std::size_t kCategorieBinari = 11;
+inline constexpr std::size_t kIndicazioniBinari = 10;
+
+// One destination character: " ", "a".."z" without "k", ".", "-", "'", "*".
+std::optional<std::int16_t> Lettera_Numero(std::string_view lettera);
+
+// A category name of the platform boards, or the empty text for none.
+std::optional<std::int16_t> Categoria_Numero(std::string_view testo);
+
+// A delay as the panels write it ("0".."55", "1'00".."3'50"), in minutes.
+std::optional<std::int16_t> Ritardo_Numero(std::string_view testo);
+
+// A service note of the platform boards; the empty text and "Nessuna" both mean none.
+std::optional<std::int16_t> Indicazioni_Numero(std::string_view testo);
+
+// The text of service-note code 0..9 ("Nessuna" for 0).
+std::optional<std::string> Numero_Indicazioni(int IndicazioniNumero);
+
+}  // namespace ardenvo
