@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 #include <vector>
 
 namespace ardenvo {
@@ -20,17 +21,18 @@ QImage Tela(int larghezza, int altezza, const QColor& fondo) {
 }
 
 // A face of the dot-matrix clock, `larghezza` x `altezza` design pixels, with a yellow lamp lit
-// on each of `lampade` (in design pixels).
-QImage Lampade(int larghezza, int altezza, const std::vector<QRect>& lampade) {
+// on each of `lampade` (in design pixels, rounded into dots).
+QImage Lampade(int larghezza, int altezza, const std::vector<QRectF>& lampade) {
     QImage tela = Tela(larghezza, altezza, kFondoOrologio);
     QPainter pittore(&tela);
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setPen(Qt::NoPen);
     pittore.setBrush(kPuntiOrologio);
-    for (const QRect& lampada : lampade)
-        pittore.drawRoundedRect(QRectF(lampada.x() * kScala, lampada.y() * kScala,
-                                       lampada.width() * kScala, lampada.height() * kScala),
-                                0.8, 0.8);
+    for (const QRectF& lampada : lampade) {
+        const QRectF scalata(lampada.topLeft() * kScala, lampada.size() * kScala);
+        const qreal raggio = std::min(scalata.width(), scalata.height()) / 2;
+        pittore.drawRoundedRect(scalata, raggio, raggio);
+    }
     return tela;
 }
 
@@ -48,18 +50,21 @@ QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo) {
 }  // namespace
 
 QImage ZeroOrologio() {
-    // The outline of a rectangle of 4 x 7 lamps.
-    std::vector<QRect> lampade;
+    // The outline of a rectangle of 4 x 7 lamps, 1.8 pixels across on a pitch of 7/3 pixels,
+    // centred in the box like the digits of the tile folder.
+    std::vector<QRectF> lampade;
+    const qreal passo = 7.0 / 3.0, lato = 1.8;
     for (int colonna = 0; colonna < 4; ++colonna)
         for (int riga = 0; riga < 7; ++riga)
             if (colonna == 0 || colonna == 3 || riga == 0 || riga == 6)
-                lampade.emplace_back(2 + 2 * colonna, 2 + 2 * riga, 1, 1);
+                lampade.emplace_back(5.5 + (colonna - 1.5) * passo - lato / 2,
+                                     8.5 + (riga - 3) * passo - lato / 2, lato, lato);
     return Lampade(11, 17, lampade);
 }
 
 // Two lamps of 1 x 2 in the middle column, on the 5th-6th and 12th-13th pixel rows.
 QImage DuePuntiOrologio() {
-    return Lampade(5, 17, {QRect(2, 4, 1, 2), QRect(2, 11, 1, 2)});
+    return Lampade(5, 17, {QRectF(2, 4, 1, 2), QRectF(2, 11, 1, 2)});
 }
 
 QImage CartelloBinario(int numero) {

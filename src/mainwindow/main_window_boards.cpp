@@ -20,8 +20,8 @@ constexpr QRect Twip(int x, int y, int larghezza, int altezza) {
             altezza / kTwipPerPixel};
 }
 
-const QColor kFondoCella(34, 38, 46);
-const QColor kBordoCella(92, 100, 112);
+const QColor kFondoCella(50, 56, 66);
+const QColor kBordoCella(112, 120, 132);
 
 // The dark face of one board, with the line it shares with its neighbours.
 class CellaBinario : public QWidget {
