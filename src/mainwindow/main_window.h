@@ -9,6 +9,9 @@
 //   named after the array ("binario7", "resetta", "ora", "quadro"); its elements stand
 //   wherever the layout puts them and are named "<array>(<index>)", e.g. "resetta(4)".
 // - Controllo(nome) finds either; Controllo(nome, indice) finds an element of an array.
+// - A control added later goes into the client area (centralWidget(), 1021 x 691, absolute
+//   positions), below kFinoBinari for the panels; an array element is added with
+//   NuovoArray(nome)->Aggiungi(indice, widget), which also names it.
 //
 // The handlers and variables keep the names of the system's design. Handlers that later parts
 // of the program fill in are declared in their groups below; their empty bodies live in
