@@ -87,25 +87,5 @@ TEST(TileTables, HourAndMinuteTilesAreUnitsThenTens) {
     for (auto [minuto, atteso] : minuti) EXPECT_EQ(Leggi(FileMinuto(minuto)), atteso) << minuto;
 }
 
-TEST(TileTables, ClockDigitsAlwaysHaveALeadingZero) {
-    struct Caso {
-        int valore, limite;
-        const char* atteso;
-    };
-    const Caso casi[] = {
-        {0, 60, "0.jpg 0.jpg"},  {7, 24, "7.jpg 0.jpg"}, {23, 24, "3.jpg 2.jpg"},
-        {59, 60, "9.jpg 5.jpg"}, {24, 24, "-"},          {60, 60, "-"},
-        {-1, 60, "-"},
-    };
-    for (const Caso& c : casi) {
-        const auto file = FileCifreOrologio(c.valore, c.limite);
-        const std::string letto =
-            file ? std::string((*file)[0]) + " " + std::string((*file)[1]) : "-";
-        EXPECT_EQ(letto, c.atteso) << c.valore;
-    }
-    // Every value of the day is drawn.
-    for (int valore = 0; valore < 60; ++valore) EXPECT_TRUE(FileCifreOrologio(valore, 60));
-}
-
 }  // namespace
 }  // namespace ardenvo

@@ -26,13 +26,5 @@ TEST(Orologio, OneSecondCarriesIntoMinutesAndHours) {
     }
 }
 
-TEST(Orologio, SpeedTableGivesTheIntervalOfEachFactor) {
-    const int fattori[] = {1, 2, 5, 10, 20, 60, 100};
-    for (std::size_t i = 0; i < ElencoVelocita.size(); ++i) {
-        EXPECT_EQ(ElencoVelocita[i].Intervallo, (1000 + fattori[i] / 2) / fattori[i]);
-        EXPECT_EQ(ElencoVelocita[i].Didascalia, "Simulazione: " + std::to_string(fattori[i]) + "x");
-    }
-}
-
 }  // namespace
 }  // namespace ardenvo

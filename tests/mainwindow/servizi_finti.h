@@ -17,8 +17,7 @@ class RegistroFinto final : public Registro {
   public:
     std::optional<ValoreRegistro> Leggi(std::uint32_t radice, const QString& chiave,
                                         const QString& nome) const override {
-        letture.append(chiave + QLatin1Char('|') + nome);
-        if (radice != radiceAttesa) return std::nullopt;
+        if (radice != 0x80000002u) return std::nullopt;
         auto trovato = valori.find({chiave, nome});
         if (trovato == valori.end()) return std::nullopt;
         return *trovato;
@@ -27,9 +26,7 @@ class RegistroFinto final : public Registro {
         valori[{chiave, nome}] = ValoreRegistro{ValoreRegistro::Tipo::Testo, dati};
     }
 
-    std::uint32_t radiceAttesa = 0x80000002u;
     QMap<QPair<QString, QString>, ValoreRegistro> valori;
-    mutable QStringList letture;
 };
 
 class AvvioFinto final : public AvvioProgrammi {
