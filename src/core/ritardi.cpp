@@ -24,12 +24,15 @@ void CalcolaOraEffettiva(Treno& treno) {
     treno.MinutoEffettivo = static_cast<std::int16_t>(eff.Minuto);
 }
 
-void Cancella_Orario(Orario& orario) {
+Treno TrenoCancellato() {
     Treno vuoto;
-    // Copied from a string rather than from a literal: GCC 12 at -O3 reports a false overlap.
-    const std::string zero(1, '0');
-    vuoto.NumeroTreno = zero;
-    vuoto.Categoria = zero;
+    vuoto.NumeroTreno.assign(1, '0');  // assign(): GCC 12 at -O3 misreads = "0" here
+    vuoto.Categoria.assign(1, '0');
+    return vuoto;
+}
+
+void Cancella_Orario(Orario& orario) {
+    const Treno vuoto = TrenoCancellato();
     orario.Partenze.fill(vuoto);
     orario.Arrivi.fill(vuoto);
 }

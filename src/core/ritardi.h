@@ -22,6 +22,9 @@ OraMinuto Somma_Ritardo(int OraCalcolo, int MinutoCalcolo, int Casuale);
 // Stores the record's effective time from its scheduled time and its delay.
 void CalcolaOraEffettiva(Treno& treno);
 
+// The record an empty slot holds: number and category "0", every other field blank or 0.
+Treno TrenoCancellato();
+
 // Empties every slot of both tables. Counts, station and clock are left alone.
 void Cancella_Orario(Orario& orario);
 
