@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdlib>
 
+#include "benchmark_qt.h"
 #include "core/orologio.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/servizi_finti.h"
@@ -93,10 +94,5 @@ BENCHMARK(BM_FedeltaOrologio)
 }  // namespace ardenvo
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return ardenvo::EseguiBenchmarkQt(argc, argv);
 }

@@ -84,6 +84,7 @@ void AnimazioneBinari::resetta_Click(int Index) {
 }
 
 void AnimazioneBinari::Gestione_Pulsanti_Riga(int Riga) {
+    if (Riga < 0 || Riga >= kBinari) return;
     pannello_.AbilitaPulsanti(Riga, sim_.binari[Riga].RigaAttiva);
 }
 

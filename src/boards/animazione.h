@@ -57,7 +57,7 @@ class AnimazioneBinari {
     // Blanks the row's final codes, frees it and starts turning it to blank from what it shows.
     void Resetta_Zandrelle(int riga);
     void resetta_Click(int Index);
-    // Row buttons on exactly while the row holds a train.
+    // Row buttons on exactly while the row holds a train; rows beyond the 23 have none.
     void Gestione_Pulsanti_Riga(int Riga);
 
     // Board 1..23 and row 0..22 that turn, ticks counted so far, delay step of the last tick.

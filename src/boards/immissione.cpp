@@ -77,8 +77,9 @@ void Inserisci(AnimazioneBinari& animazione, const DatiInserimento& dati) {
 void AggiornaRitardo(AnimazioneBinari& animazione, int riga, std::string_view testo) {
     if (riga < 0 || riga >= kBinari) return;
     RigaBinario& r = animazione.sim().binari[riga];
-    // Only the final delay changes: the tiles turn from the delay they show.
-    r.RitardoMinutiFinale = Ritardo_Numero(testo).value_or(r.RitardoMinuti);
+    // Only the final delay changes: the tiles turn from the delay they show. No choice keeps
+    // the final delay, not the shown one, which may be half-way if this row is still turning.
+    r.RitardoMinutiFinale = Ritardo_Numero(testo).value_or(r.RitardoMinutiFinale);
     animazione.Avvia(riga + 1);
 }
 

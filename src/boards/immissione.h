@@ -32,7 +32,7 @@ std::array<std::string, kCelleDestinazione> CelleDestinazione(std::string_view d
 void Inserisci(AnimazioneBinari& animazione, const DatiInserimento& dati);
 
 // Turns row 0..22 to a new delay, given as the panels write it. A text without a code (no
-// choice) keeps the shown delay; the animation runs all the same.
+// choice) keeps the row's delay; the animation runs all the same.
 void AggiornaRitardo(AnimazioneBinari& animazione, int riga, std::string_view testo);
 
 }  // namespace ardenvo

@@ -17,6 +17,7 @@ namespace ardenvo {
 
 Form1::Form1(Simulazione& sim, const ServiziForm1& servizi, QWidget* parent)
     : QMainWindow(parent),
+      animazione_(sim, *this),
       sim_(sim),
       servizi_(servizi),
       cartellaTessere_(QCoreApplication::applicationDirPath() +
@@ -128,7 +129,7 @@ void Form1::Form_Load() {
     Pausa = true;
 
     for (RigaBinario& riga : sim_.binari) SvuotaRigaAllAvvio(riga);
-    incritardo = 5;
+    animazione_.incritardo = 5;
     Inizializza_Binari();
     for (int Riga = 0; Riga < kBinari; ++Riga) {
         sim_.binari[static_cast<std::size_t>(Riga)].RigaAttiva = false;

@@ -18,6 +18,7 @@
 // main_window_stubs.cpp until then.
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <cstdint>
@@ -25,6 +26,7 @@
 #include <span>
 #include <string_view>
 
+#include "boards/animazione.h"
 #include "core/model.h"
 #include "mainwindow/array_controlli.h"
 #include "mainwindow/servizi.h"
@@ -36,6 +38,7 @@ class QRect;
 
 namespace ardenvo {
 
+class Form2;
 class Tessera;
 
 // A text of the plain C++ half, as the widgets show it.
@@ -43,7 +46,7 @@ inline QString DaUtf8(std::string_view testo) {
     return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
 }
 
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, public PannelloBinari {
     Q_OBJECT
 
   public:
@@ -110,12 +113,30 @@ class Form1 : public QMainWindow {
     void Timer3_Timer();
     void info_Click(int Index);
 
-    // ---- Board animation and its dialogs (bodies in main_window_stubs.cpp) ----
+    // ---- Board animation and its dialogs (main_window_animazione.cpp) ----
     void Timer2_Timer();
     void resetta_Click(int Index);
-    void aggiorna_Click(int Index);
-    void informazioni_Click();
+    void aggiorna_Click(int Index);  // the delay dialog, modal
+    void informazioni_Click();       // the insert dialog, modeless, one at a time
+    // The animation holds the window's one set of animation variables: the board that turns
+    // (binario, contbinario), its ticks (conttimer) and the delay step (incritardo).
+    AnimazioneBinari& animazione() { return animazione_; }
+    int conttimer() const { return animazione_.conttimer; }
+    std::int16_t incritardo() const { return animazione_.incritardo; }
+    Form2* DialogoInserimento() const;  // the open insert dialog, if any
+    // What the animation drives on this window.
+    bool ResetAbilitato(int riga) const override;
+    void AbilitaPulsanti(int riga, bool abilitati) override;
+    void AbilitaInserimento(bool abilitato) override;
+    void DisegnaBinario(int numero) override;  // sets binario and contbinario, then draws
+    void AvviaTimer() override;
+    void FermaTimer() override;
 
+  private:
+    AnimazioneBinari animazione_;
+    QPointer<Form2> form2_;
+
+  public:
     // ---- Central boards (body in main_window_stubs.cpp) ----
     void quadro_Click(int Index);
 
@@ -128,12 +149,9 @@ class Form1 : public QMainWindow {
     // ---- Window variables ----
     bool Pausa = true;         // the simulated clock stands still
     std::int16_t Clicca = 0;   // speed index into ElencoVelocita
-    int incritardo = 5;        // delay flap step: 5 below an hour, 10 from an hour
-    std::int16_t binario = 0;  // board 1..23 being drawn or animated
+    std::int16_t binario = 0;  // board 1..23 being drawn
     int contbinario = 0;       // its row, binario - 1
     int n = 0;                 // tile index the drawing operations read
-    int contalett = 0;         // letter cell counter of the animation
-    int conttimer = 0;         // ticks of the running animation
     int contalterno = 0;       // panel monitor: blink counter
     int contmonitor = 0;       // panel monitor: tick counter
     // Control names of board `binario`, set by Assegna_Binari.

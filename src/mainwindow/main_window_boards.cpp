@@ -150,10 +150,7 @@ void Form1::Copri_Binari() {
 }
 
 void Form1::Gestione_Pulsanti_Riga(int Riga) {
-    if (Riga < 0 || Riga >= kBinari) return;
-    const bool attiva = sim_.binari[static_cast<std::size_t>(Riga)].RigaAttiva;
-    Pulsante("resetta", Riga)->setEnabled(attiva);
-    Pulsante("aggiorna", Riga)->setEnabled(attiva);
+    animazione_.Gestione_Pulsanti_Riga(Riga);
 }
 
 const RigaBinario* Form1::RigaCorrente() const {

@@ -13,12 +13,6 @@ void Form1::salvaconnome_Click() {}
 void Form1::Timer3_Timer() {}
 void Form1::info_Click(int) {}
 
-// Board animation and its dialogs.
-void Form1::Timer2_Timer() {}
-void Form1::resetta_Click(int) {}
-void Form1::aggiorna_Click(int) {}
-void Form1::informazioni_Click() {}
-
 // Central boards.
 void Form1::quadro_Click(int) {}
 

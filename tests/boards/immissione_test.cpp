@@ -87,5 +87,15 @@ TEST(AggiornaRitardo, OnlyTheFinalDelayChangesAndAnEmptyChoiceKeepsIt) {
     }
 }
 
+TEST(AggiornaRitardo, NoChoiceOnARowStillTurningKeepsItsDelay) {
+    // Its "Agg. Rit." is on from the insert's "Ok" until the first tick.
+    Banco b;
+    Inserisci(b.animazione, {.Ritardo = "30", .Binario = 2});
+    b.Ticks(2);
+    AggiornaRitardo(b.animazione, 1, "");
+    b.Ticks(65);
+    EXPECT_EQ(b.Riga(2).RitardoMinuti, 30);
+}
+
 }  // namespace
 }  // namespace ardenvo
