@@ -5,14 +5,6 @@
 
 namespace ardenvo {
 
-// Timetables, saved simulations and panels.
-void Form1::apri_Click() {}
-void Form1::salvataggio_Click() {}
-void Form1::salva_Click() {}
-void Form1::salvaconnome_Click() {}
-void Form1::Timer3_Timer() {}
-void Form1::info_Click(int) {}
-
 // Board animation and its dialogs.
 void Form1::Timer2_Timer() {}
 void Form1::resetta_Click(int) {}
@@ -21,11 +13,5 @@ void Form1::informazioni_Click() {}
 
 // Central boards.
 void Form1::quadro_Click(int) {}
-
-// Announcements.
-void Form1::annuncioprova_Click(int) {}
-void Form1::annuncioritardop_Click(int) {}
-void Form1::annuncioarrivo_Click(int) {}
-void Form1::annuncioritardoa_Click(int) {}
 
 }  // namespace ardenvo
