@@ -36,7 +36,7 @@ class PannelliTest : public ::testing::Test {
     }
     // Runs a file command with `scelta` as the dialog's answer (nothing: a cancel).
     void Comando(const char* voce, std::optional<QString> scelta) {
-        banco.dialogo.risposte = {scelta};
+        banco.dialogo.risposte = {scelta.value_or(QString())};
         form->Controllo<QAction>(voce)->trigger();
     }
     QLabel* Cella(int colonna, int riga) {

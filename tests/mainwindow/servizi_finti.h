@@ -5,7 +5,6 @@
 #include <QPair>
 #include <QSet>
 #include <QStringList>
-#include <deque>
 #include <memory>
 
 #include "announce/voce_registrata.h"
@@ -51,8 +50,8 @@ class MessaggiFinti final : public Messaggi {
     QStringList mostrati;
 };
 
-// Answers each dialog with the next of `risposte` (nothing: a cancel) and notes what was
-// asked, e.g. "Apri File Ardenvo (*.vkd) |*.vkd".
+// Answers each dialog with the next of `risposte`, a null string or none left being a cancel,
+// and notes what was asked, e.g. "Apri File Ardenvo (*.vkd) |*.vkd".
 class DialogoFinto final : public DialogoFile {
   public:
     std::optional<QString> Apri(QWidget*, const QString& filtro) override {
@@ -61,15 +60,14 @@ class DialogoFinto final : public DialogoFile {
     std::optional<QString> Salva(QWidget*, const QString& filtro) override {
         return Rispondi("Salva " + filtro);
     }
-    std::deque<std::optional<QString>> risposte;
+    QStringList risposte;
     QStringList domande;
 
   private:
     std::optional<QString> Rispondi(const QString& domanda) {
         domande.append(domanda);
-        if (risposte.empty()) return std::nullopt;
-        std::optional<QString> risposta = risposte.front();
-        risposte.pop_front();
+        const QString risposta = risposte.isEmpty() ? QString() : risposte.takeFirst();
+        if (risposta.isNull()) return std::nullopt;
         return risposta;
     }
 };
