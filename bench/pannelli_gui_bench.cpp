@@ -11,6 +11,7 @@
 
 #include "mainwindow/main_window.h"
 #include "mainwindow/servizi_finti.h"
+#include "principale_qt.h"
 
 namespace ardenvo {
 namespace {
@@ -77,11 +78,4 @@ BENCHMARK(BM_PressioneAnnuncioPartenza)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace ardenvo
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ARDENVO_BENCHMARK_MAIN_QT()
