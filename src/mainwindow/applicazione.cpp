@@ -17,7 +17,8 @@ Applicazione::Applicazione(QApplication& app) : sim_(std::make_unique<Simulazion
         app.installTranslator(&traduzioni_);
     else
         qWarning("Traduzioni italiane di Qt non trovate");
-    finestra_ = std::make_unique<Form1>(*sim_, ServiziForm1{&registro_, &avvio_, &messaggi_});
+    finestra_ = std::make_unique<Form1>(
+        *sim_, ServiziForm1{&registro_, &avvio_, &messaggi_, &dialogo_, &casuale_, &voce_});
 }
 
 Applicazione::~Applicazione() = default;

@@ -34,6 +34,7 @@ Form1::Form1(Simulazione& sim, const ServiziForm1& servizi, QWidget* parent)
     CreaMenu();
     CreaOrologio(client);
     CreaBinari(client);
+    CreaPannelli(client);
 
     Timer1.setObjectName(QStringLiteral("Timer1"));
     Timer2.setObjectName(QStringLiteral("Timer2"));

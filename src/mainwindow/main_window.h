@@ -27,6 +27,7 @@
 #include <string_view>
 
 #include "boards/animazione.h"
+#include "core/comandi_file.h"
 #include "core/model.h"
 #include "mainwindow/array_controlli.h"
 #include "mainwindow/servizi.h"
@@ -39,6 +40,7 @@ class QRect;
 namespace ardenvo {
 
 class Form2;
+class Form4;
 class Tessera;
 
 // A text of the plain C++ half, as the widgets show it.
@@ -105,14 +107,31 @@ class Form1 : public QMainWindow, public PannelloBinari {
     // category, delay, hour, minute and service note of row `contbinario`.
     void DisegnaBinario();
 
-    // ---- Timetables, saved simulations and panels (bodies in main_window_stubs.cpp) ----
+    // ---- Timetables, saved simulations and panels (main_window_file.cpp,
+    //      main_window_pannelli.cpp) ----
     void apri_Click();
     void salvataggio_Click();
     void salva_Click();
     void salvaconnome_Click();
     void Timer3_Timer();
     void info_Click(int Index);
+    // Copies `pannelli` into the label arrays, touching only what changed since the last copy.
+    void MostraPannelli();
+    StatoPannelli pannelli;  // what the departures and arrivals panels show
 
+  private:
+    void CreaPannelli(QWidget* client);
+    // The end of a load: on success the label, covers, clock, "Salva" and panels follow the
+    // new model; a failure shows its message.
+    void Caricato(const Esito<DopoCaricamento>& esito);
+    void SalvaIn(const std::string& percorso);
+    void Segnala(const ErroreFile& errore);
+    StatoPannelli mostrati_;  // what the labels show now
+    // Made at the first timetable load; its bound of the last draw carries over to the next.
+    std::optional<EstrattoreRitardi> estrattore_;
+    QPointer<Form4> form4_;
+
+  public:
     // ---- Board animation and its dialogs (main_window_animazione.cpp) ----
     void Timer2_Timer();
     void resetta_Click(int Index);
@@ -140,7 +159,7 @@ class Form1 : public QMainWindow, public PannelloBinari {
     // ---- Central boards (body in main_window_stubs.cpp) ----
     void quadro_Click(int Index);
 
-    // ---- Announcements (bodies in main_window_stubs.cpp) ----
+    // ---- Announcements (main_window_annunci.cpp) ----
     void annuncioprova_Click(int Index);
     void annuncioritardop_Click(int Index);
     void annuncioarrivo_Click(int Index);

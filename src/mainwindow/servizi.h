@@ -11,6 +11,9 @@ class QWidget;
 
 namespace ardenvo {
 
+class MotoreVoce;
+class SorgenteCasuale;
+
 // A value of the system registry as stored: its type and its bytes, text values with their
 // closing NUL.
 struct ValoreRegistro {
@@ -42,11 +45,25 @@ class Messaggi {
     virtual void Informa(QWidget* finestra, const QString& testo) = 0;
 };
 
+// The common file dialog. `filtro` is one entry written as the file commands give it,
+// description and pattern separated by "|": "File Ardenvo (*.vkd) |*.vkd".
+class DialogoFile {
+  public:
+    virtual ~DialogoFile() = default;
+    // The path chosen, or nothing when the operator cancelled.
+    virtual std::optional<QString> Apri(QWidget* finestra, const QString& filtro) = 0;
+    // Asks before a file that exists is replaced; a "no" there is a cancel.
+    virtual std::optional<QString> Salva(QWidget* finestra, const QString& filtro) = 0;
+};
+
 // Non-owning: whoever creates the main window keeps these alive longer than it.
 struct ServiziForm1 {
     Registro* registro = nullptr;
     AvvioProgrammi* avvio = nullptr;
     Messaggi* messaggi = nullptr;
+    DialogoFile* dialogo = nullptr;
+    SorgenteCasuale* casuale = nullptr;  // the delay draws of a timetable load
+    MotoreVoce* voce = nullptr;          // the announcements
 };
 
 }  // namespace ardenvo

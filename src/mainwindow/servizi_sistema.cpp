@@ -1,6 +1,8 @@
 #include "mainwindow/servizi_sistema.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
@@ -46,6 +48,49 @@ void MessaggiSistema::Informa(QWidget* finestra, const QString& testo) {
     QMessageBox scatola(QMessageBox::NoIcon, QApplication::applicationName(), testo,
                         QMessageBox::Ok, finestra);
     scatola.exec();
+}
+
+QString FiltroQt(const QString& filtro) {
+    const QStringList pezzi = filtro.split(QLatin1Char('|'));
+    QStringList voci;
+    for (qsizetype i = 0; i + 1 < pezzi.size(); i += 2) {
+        const QString descrizione = pezzi[i].trimmed();
+        const QString modelli = pezzi[i + 1].trimmed().replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString tra_parentesi = QLatin1Char('(') + modelli + QLatin1Char(')');
+        voci << (descrizione.endsWith(tra_parentesi)
+                     ? descrizione
+                     : (descrizione + QLatin1Char(' ') + tra_parentesi).trimmed());
+    }
+    return voci.join(QStringLiteral(";;"));
+}
+
+DialogoFileSistema::DialogoFileSistema()
+    : cartella_(QCoreApplication::applicationDirPath() + QStringLiteral("/scenari")) {}
+
+std::optional<QString> DialogoFileSistema::Apri(QWidget* finestra, const QString& filtro) {
+    return Scegli(finestra, filtro, false);
+}
+
+std::optional<QString> DialogoFileSistema::Salva(QWidget* finestra, const QString& filtro) {
+    return Scegli(finestra, filtro, true);
+}
+
+std::optional<QString> DialogoFileSistema::Scegli(QWidget* finestra, const QString& filtro,
+                                                  bool salva) {
+    const QString testoQt = FiltroQt(filtro);
+    QFileDialog dialogo(finestra, salva ? QStringLiteral("Salva con nome") : QStringLiteral("Apri"),
+                        cartella_, testoQt);
+    dialogo.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // A name typed without an extension gets the filter's own: "*.vkz" gives ".vkz".
+    const QString modello = filtro.section(QLatin1Char('|'), 1, 1).trimmed();
+    if (modello.startsWith(QStringLiteral("*.")) && !modello.contains(QLatin1Char(';')))
+        dialogo.setDefaultSuffix(modello.mid(2));
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString scelto = dialogo.selectedFiles().constFirst();
+    cartella_ = QFileInfo(scelto).absolutePath();
+    return scelto;
 }
 
 }  // namespace ardenvo

@@ -28,4 +28,24 @@ class MessaggiSistema final : public Messaggi {
     void Informa(QWidget* finestra, const QString& testo) override;
 };
 
+// QFileDialog, opening first in the sample timetables beside the program and then wherever
+// the operator last chose a file.
+class DialogoFileSistema final : public DialogoFile {
+  public:
+    DialogoFileSistema();
+    std::optional<QString> Apri(QWidget* finestra, const QString& filtro) override;
+    std::optional<QString> Salva(QWidget* finestra, const QString& filtro) override;
+
+    const QString& cartella() const { return cartella_; }
+
+  private:
+    std::optional<QString> Scegli(QWidget* finestra, const QString& filtro, bool salva);
+    QString cartella_;
+};
+
+// Qt's name-filter text for a filter of description|pattern pairs: "File Ardenvo (*.vkd) |*.vkd"
+// becomes "File Ardenvo (*.vkd)". A description that does not show its pattern gets it
+// appended in brackets; several patterns joined by ";" are listed with blanks.
+QString FiltroQt(const QString& filtro);
+
 }  // namespace ardenvo

@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <memory>
 
+#include "announce/voce_registrata.h"
 #include "core/model.h"
+#include "core/ritardi.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/servizi.h"
 
@@ -48,13 +50,45 @@ class MessaggiFinti final : public Messaggi {
     QStringList mostrati;
 };
 
+// Answers each dialog with the next of `risposte`, a null string or none left being a cancel,
+// and notes what was asked, e.g. "Apri File Ardenvo (*.vkd) |*.vkd".
+class DialogoFinto final : public DialogoFile {
+  public:
+    std::optional<QString> Apri(QWidget*, const QString& filtro) override {
+        return Rispondi("Apri " + filtro);
+    }
+    std::optional<QString> Salva(QWidget*, const QString& filtro) override {
+        return Rispondi("Salva " + filtro);
+    }
+    QStringList risposte;
+    QStringList domande;
+
+  private:
+    std::optional<QString> Rispondi(const QString& domanda) {
+        domande.append(domanda);
+        const QString risposta = risposte.isEmpty() ? QString() : risposte.takeFirst();
+        if (risposta.isNull()) return std::nullopt;
+        return risposta;
+    }
+};
+
+// Every draw the same: 0 gives each train the smallest delay of its class.
+class CasualeFisso final : public SorgenteCasuale {
+  public:
+    double Uniforme() override { return valore; }
+    double valore = 0.0;
+};
+
 // The state lives on the heap: its train tables are large.
 struct BancoProva {
     std::unique_ptr<Simulazione> sim = std::make_unique<Simulazione>();
     RegistroFinto registro;
     AvvioFinto avvio;
     MessaggiFinti messaggi;
-    ServiziForm1 Servizi() { return {&registro, &avvio, &messaggi}; }
+    DialogoFinto dialogo;
+    CasualeFisso casuale;
+    VoceRegistrata voce;
+    ServiziForm1 Servizi() { return {&registro, &avvio, &messaggi, &dialogo, &casuale, &voce}; }
     std::unique_ptr<Form1> NuovoForm1() { return std::make_unique<Form1>(*sim, Servizi()); }
 };
 

@@ -1,0 +1,239 @@
+// The departures and arrivals panels below the boards: their labels, the buttons beside their
+// rows, the monitor's tick and the copy of the panels' state into the labels.
+
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "core/monitor.h"
+#include "mainwindow/main_window.h"
+#include "mainwindow/train_info_window.h"
+
+namespace ardenvo {
+namespace {
+
+// Rows are 240 twips apart, level with the buttons beside them; the headers sit one row above.
+constexpr int kAltezzaRiga = 16;
+constexpr int kPrimaRiga = 8520 / 15;
+constexpr int kTestata = kPrimaRiga - kAltezzaRiga;
+constexpr int kAltezzaPulsante = 255 / 15;
+constexpr int kLarghezzaPulsante = 375 / 15;
+
+struct ColonnaPannello {
+    const char* nome;
+    int larghezza;
+    Qt::Alignment allineamento;
+};
+// In the order of the cells of a panel row.
+constexpr ColonnaPannello kColonne[kCelle] = {
+    {"Numero", 50, Qt::AlignLeft},      {"Destinazione", 142, Qt::AlignLeft},
+    {"Categoriaq", 83, Qt::AlignLeft},  {"Ritardo", 28, Qt::AlignRight},
+    {"Orario", 56, Qt::AlignRight},     {"Orarioeff", 54, Qt::AlignRight},
+    {"Binarioq", 26, Qt::AlignHCenter},
+};
+constexpr int kLarghezzaPannello = [] {
+    int somma = 0;
+    for (const ColonnaPannello& c : kColonne) somma += c.larghezza;
+    return somma;
+}();
+// Departures end at the "i" buttons, arrivals at their first announcement button.
+constexpr int kSinistraPartenze = 6600 / 15 - 1 - kLarghezzaPannello;
+constexpr int kSinistraArrivi = 14400 / 15 - 1 - kLarghezzaPannello;
+
+const QColor kInchiostro(24, 32, 44);
+const QColor kFondoTestata(50, 56, 66);
+const QColor kTestoTestata(226, 230, 236);
+const QColor kRigaPari(250, 251, 253);
+const QColor kRigaDispari(232, 236, 242);
+
+// A cell that cuts a text too long for its column with an ellipsis; text() keeps it whole.
+class CellaPannello : public QLabel {
+  public:
+    CellaPannello(const QString& testo, Qt::Alignment allineamento, QWidget* padre)
+        : QLabel(testo, padre) {
+        setAlignment(allineamento | Qt::AlignVCenter);
+        setContentsMargins(2, 0, 2, 0);
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter pittore(this);
+        pittore.setPen(palette().color(QPalette::WindowText));
+        const QRect dove = contentsRect();
+        pittore.drawText(dove, static_cast<int>(alignment()),
+                         fontMetrics().elidedText(text(), Qt::ElideRight, dove.width()));
+    }
+};
+
+// The sheet under one panel's labels: a dark header band, striped rows and faint column
+// lines, so that a row hidden by the blink leaves its stripe empty.
+class FondoPannello : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter pittore(this);
+        pittore.fillRect(0, 0, width(), kAltezzaRiga, kFondoTestata);
+        for (int k = 1; k <= kRighePerPannello; ++k)
+            pittore.fillRect(0, k * kAltezzaRiga, width(), kAltezzaRiga,
+                             k % 2 ? kRigaPari : kRigaDispari);
+        pittore.setPen(kRigaDispari.darker(112));
+        int x = 0;
+        for (const ColonnaPannello& colonna : kColonne) {
+            if (x > 0) pittore.drawLine(x, kAltezzaRiga, x, height());
+            x += colonna.larghezza;
+        }
+        pittore.setPen(kFondoTestata);
+        pittore.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+};
+
+// The 12 x 12 knob of the row buttons: a dark ball with a soft highlight, drawn at three times
+// its size so that it stays round on dense screens.
+QIcon Pomello() {
+    constexpr int kScala = 3;
+    QPixmap immagine(12 * kScala, 12 * kScala);
+    immagine.fill(Qt::transparent);
+    QPainter pittore(&immagine);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    pittore.scale(kScala, kScala);
+    QRadialGradient luce(QPointF(4.5, 4.0), 7.5);
+    luce.setColorAt(0.0, QColor(120, 128, 140));
+    luce.setColorAt(0.6, QColor(40, 44, 52));
+    luce.setColorAt(1.0, QColor(12, 14, 18));
+    pittore.setBrush(luce);
+    pittore.setPen(QPen(QColor(0, 0, 0, 160), 0.6));
+    pittore.drawEllipse(QRectF(1.0, 1.0, 10.0, 10.0));
+    pittore.end();
+    immagine.setDevicePixelRatio(kScala);
+    return QIcon(immagine);
+}
+
+QFont Carattere(const QWidget* modello, int pixel, bool grassetto) {
+    QFont carattere = modello->font();
+    carattere.setPixelSize(pixel);
+    carattere.setBold(grassetto);
+    return carattere;
+}
+
+}  // namespace
+
+void Form1::CreaPannelli(QWidget* client) {
+    auto* stazione = new QLabel(client);
+    stazione->setObjectName(QStringLiteral("labelstazione"));
+    stazione->setGeometry(kSinistraPartenze + 2, kFinoBinari + 2, 960 - kSinistraPartenze, 18);
+    stazione->setFont(Carattere(client, 14, true));
+
+    const int sinistre[] = {kSinistraPartenze, kSinistraArrivi};
+    for (int sinistra : sinistre) {
+        auto* fondo = new FondoPannello(client);
+        fondo->setGeometry(sinistra, kTestata, kLarghezzaPannello,
+                           kAltezzaRiga * (kRighePerPannello + 1));
+    }
+    const QFont testata = Carattere(client, 10, true);
+    const QFont cella = Carattere(client, 11, false);
+    for (int riga = 0; riga < kRighePannelli; ++riga) {
+        const bool partenze = riga < kTestataArrivi;
+        const int k = riga - (partenze ? kTestataPartenze : kTestataArrivi);
+        const bool intestazione = k == 0;
+        int x = partenze ? kSinistraPartenze : kSinistraArrivi;
+        for (int c = 0; c < kCelle; ++c) {
+            const ColonnaPannello& colonna = kColonne[c];
+            auto* etichetta = new CellaPannello(DaUtf8(pannelli.Righe[riga].Testi[c]),
+                                                colonna.allineamento, client);
+            etichetta->setGeometry(x, kTestata + k * kAltezzaRiga, colonna.larghezza, kAltezzaRiga);
+            etichetta->setFont(intestazione ? testata : cella);
+            QPalette tavolozza = etichetta->palette();
+            tavolozza.setColor(QPalette::WindowText, intestazione ? kTestoTestata : kInchiostro);
+            etichetta->setPalette(tavolozza);
+            NuovoArray(QString::fromLatin1(colonna.nome))->Aggiungi(riga, etichetta);
+            x += colonna.larghezza;
+        }
+    }
+    mostrati_ = pannelli;
+
+    const QIcon pomello = Pomello();
+    const struct {
+        const char* nome;
+        int sinistra;  // twips
+        const char* didascalia;
+        const char* suggerimento;
+        int titolo;  // index of the Numero label over the column, or -1
+        const char* testoTitolo;
+        void (Form1::*gestore)(int);
+    } colonne[] = {
+        {"info", 6600, "i", nullptr, -1, nullptr, &Form1::info_Click},
+        {"annuncioprova", 6960, "", "Annuncio Partenza", 16, "Part.", &Form1::annuncioprova_Click},
+        {"annuncioritardop", 7320, "", "Annuncio Ritardo", 18, "Rit.",
+         &Form1::annuncioritardop_Click},
+        {"annuncioarrivo", 14400, "", "Annuncio Arrivo", 19, "Arri.", &Form1::annuncioarrivo_Click},
+        {"annuncioritardoa", 14760, "", "Annuncio Ritardo", 17, "Rit.",
+         &Form1::annuncioritardoa_Click},
+    };
+    const QFont piccola = Carattere(client, 9, true);
+    for (const auto& colonna : colonne) {
+        const int x = colonna.sinistra / 15;
+        if (colonna.titolo >= 0) {
+            auto* titolo = new QLabel(QString::fromLatin1(colonna.testoTitolo), client);
+            titolo->setGeometry(x, kTestata, kLarghezzaPulsante, kAltezzaRiga);
+            titolo->setAlignment(Qt::AlignCenter);
+            titolo->setFont(piccola);
+            NuovoArray(QStringLiteral("Numero"))->Aggiungi(colonna.titolo, titolo);
+        }
+        ArrayControlli* array = NuovoArray(QString::fromLatin1(colonna.nome));
+        for (int indice = 0; indice < kRighePerPannello; ++indice) {
+            QPushButton* pulsante = NuovoPulsante(
+                client, QString::fromLatin1(colonna.didascalia),
+                {x, kPrimaRiga + indice * kAltezzaRiga, kLarghezzaPulsante, kAltezzaPulsante});
+            pulsante->setIcon(pomello);
+            pulsante->setIconSize({12, 12});
+            if (colonna.suggerimento)
+                pulsante->setToolTip(QString::fromLatin1(colonna.suggerimento));
+            array->Aggiungi(indice, pulsante);
+            connect(pulsante, &QPushButton::clicked, this,
+                    [this, gestore = colonna.gestore, indice] { (this->*gestore)(indice); });
+        }
+    }
+}
+
+void Form1::Timer3_Timer() {
+    ardenvo::Timer3_Timer(sim_, pannelli);
+    contmonitor = pannelli.contmonitor;
+    contalterno = pannelli.contalterno;
+    MostraPannelli();
+}
+
+void Form1::MostraPannelli() {
+    for (int riga = 0; riga < kRighePannelli; ++riga) {
+        const RigaPannello& nuova = pannelli.Righe[riga];
+        RigaPannello& vecchia = mostrati_.Righe[riga];
+        if (nuova == vecchia) continue;
+        for (int c = 0; c < kCelle; ++c) {
+            const bool testo = nuova.Testi[c] != vecchia.Testi[c];
+            const bool visibile = nuova.Visibile != vecchia.Visibile;
+            if (!testo && !visibile) continue;
+            auto* etichetta = Controllo<QLabel>(QString::fromLatin1(kColonne[c].nome), riga);
+            if (testo) etichetta->setText(DaUtf8(nuova.Testi[c]));
+            if (visibile) etichetta->setVisible(nuova.Visibile);
+        }
+        if (nuova.Tooltip != vecchia.Tooltip)
+            Controllo<QLabel>(QStringLiteral("Destinazione"), riga)
+                ->setToolTip(DaUtf8(nuova.Tooltip));
+        vecchia = nuova;
+    }
+}
+
+void Form1::info_Click(int Index) {
+    sim_.IndicePartenze = Index;
+    if (Index < 0 || Index >= kPostiTabella) return;
+    const Treno& partenza = sim_.orario.Partenze[static_cast<std::size_t>(Index)];
+    if (partenza.Destinazione.empty()) return;
+    // One window: while it is open it keeps the train it was opened for.
+    if (!form4_) form4_ = new Form4(partenza);
+    form4_->show();
+    form4_->raise();
+    form4_->activateWindow();
+}
+
+}  // namespace ardenvo
