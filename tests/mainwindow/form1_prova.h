@@ -7,8 +7,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QTimer>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,53 +16,26 @@
 
 namespace ardenvo {
 
-// Runs `azione`, which opens the modal dialog named `dialogo`, and hands the dialog to
-// `risposta` once it is up; `risposta` must close it.
-inline void RispondiAlDialogo(const char* dialogo, const std::function<void(QWidget*)>& risposta,
-                              const std::function<void()>& azione) {
-    QTimer::singleShot(0, [dialogo, risposta] {
-        QWidget* aperto = QApplication::activeModalWidget();
-        ASSERT_NE(aperto, nullptr);
-        EXPECT_EQ(aperto->objectName(), dialogo);
-        risposta(aperto);
-    });
-    azione();
-}
+// A board with every tile blank, as Form1Test::Tabellone reads it.
+inline const std::string kVuoto =
+    "_ _ _ _ _ _ _ _ _ _ _ _ _ _ | catvuoto | _ _ _ | _ _ | _ _ | indicazioni";
 
 class Form1Test : public ::testing::Test {
   protected:
-    void SetUp() override { form = banco.NuovoForm1(); }
-
     Simulazione& sim() { return *banco.sim; }
     QPushButton* Pulsante(const QString& nome, int indice = -1) {
-        auto* pulsante = form->Controllo<QPushButton>(nome, indice);
-        EXPECT_NE(pulsante, nullptr) << nome.toStdString() << "(" << indice << ")";
-        return pulsante;
+        return form->Controllo<QPushButton>(nome, indice);
     }
-    QAction* Voce(const QString& nome, int indice = -1) {
-        auto* voce = form->Controllo<QAction>(nome, indice);
-        EXPECT_NE(voce, nullptr) << nome.toStdString();
-        return voce;
-    }
-    // The file name a tile shows, or "" for a picture of the program's own.
+    QAction* Voce(const QString& nome) { return form->Controllo<QAction>(nome); }
+    // The file name a tile shows, "" for a picture of the program's own.
     std::string File(const QString& nome, int indice = -1) {
         auto* tessera = form->Controllo<Tessera>(nome, indice);
-        if (!tessera) return "<no tile " + nome.toStdString() + ">";
+        if (!tessera || tessera->immagine().isNull()) return "<no picture>";
         return QFileInfo(tessera->percorso()).fileName().toStdString();
     }
     // Board `numero` read left to right: 14 letters | category | delay (hours word, tens,
     // units) | hour | minute | service note; "_" is the blank tile, ".bmp" is left out.
     std::string Tabellone(int numero) {
-        const QString n = QString::number(numero);
-        std::string letto;
-        auto leggi = [&](const char* nome, const std::vector<int>& indici) {
-            for (int indice : indici) {
-                std::string file = File(QString::fromLatin1(nome) + n, indice);
-                if (file == "letteravuota.bmp") file = "_";
-                if (file.ends_with(".bmp")) file.resize(file.size() - 4);
-                letto += file + " ";
-            }
-        };
         const std::pair<const char*, std::vector<int>> campi[] = {
             {"binario", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}},
             {"categoria", {-1}},
@@ -72,9 +43,15 @@ class Form1Test : public ::testing::Test {
             {"partenzaora", {1, 0}},
             {"partenzamin", {1, 0}},
             {"indicazioni", {-1}}};
+        std::string letto;
         for (const auto& [nome, indici] : campi) {
             if (!letto.empty()) letto += "| ";
-            leggi(nome, indici);
+            for (int indice : indici) {
+                std::string file = File(nome + QString::number(numero), indice);
+                if (file == "letteravuota.bmp") file = "_";
+                if (file.ends_with(".bmp")) file.resize(file.size() - 4);
+                letto += file + " ";
+            }
         }
         letto.pop_back();
         return letto;
@@ -82,12 +59,12 @@ class Form1Test : public ::testing::Test {
     std::string Cifre() {  // the six digit files, left to right
         std::string letto;
         for (const char* coppia : {"ora", "minuto", "secondo"})
-            for (int indice : {1, 0}) letto += File(QString::fromLatin1(coppia), indice) + " ";
+            for (int indice : {1, 0}) letto += File(coppia, indice) + " ";
         return letto;
     }
 
     BancoProva banco;
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<Form1> form = banco.NuovoForm1();
 };
 
 }  // namespace ardenvo

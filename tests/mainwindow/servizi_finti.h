@@ -19,15 +19,12 @@ class RegistroFinto final : public Registro {
   public:
     std::optional<ValoreRegistro> Leggi(std::uint32_t radice, const QString& chiave,
                                         const QString& nome) const override {
-        if (radice != 0x80000002u) return std::nullopt;
-        auto trovato = valori.find({chiave, nome});
-        if (trovato == valori.end()) return std::nullopt;
-        return *trovato;
+        if (radice != 0x80000002u || !valori.contains({chiave, nome})) return std::nullopt;
+        return valori.value({chiave, nome});
     }
     void Testo(const QString& chiave, const QString& nome, const QByteArray& dati) {
         valori[{chiave, nome}] = ValoreRegistro{ValoreRegistro::Tipo::Testo, dati};
     }
-
     QMap<QPair<QString, QString>, ValoreRegistro> valori;
 };
 
@@ -35,12 +32,10 @@ class AvvioFinto final : public AvvioProgrammi {
   public:
     bool Esiste(const QString& percorso) const override { return esistenti.contains(percorso); }
     bool Avvia(const QString& percorso) override {
-        if (!avviabili.contains(percorso)) return false;
-        avviati.append(percorso);
-        return true;
+        if (avviabili.contains(percorso)) avviati.append(percorso);
+        return avviabili.contains(percorso);
     }
-    QSet<QString> esistenti;
-    QSet<QString> avviabili;
+    QSet<QString> esistenti, avviabili;
     QStringList avviati;
 };
 
@@ -60,15 +55,13 @@ class DialogoFinto final : public DialogoFile {
     std::optional<QString> Salva(QWidget*, const QString& filtro) override {
         return Rispondi("Salva " + filtro);
     }
-    QStringList risposte;
-    QStringList domande;
+    QStringList risposte, domande;
 
   private:
     std::optional<QString> Rispondi(const QString& domanda) {
         domande.append(domanda);
         const QString risposta = risposte.isEmpty() ? QString() : risposte.takeFirst();
-        if (risposta.isNull()) return std::nullopt;
-        return risposta;
+        return risposta.isNull() ? std::nullopt : std::optional(risposta);
     }
 };
 
