@@ -17,31 +17,22 @@ inline std::string FileDati(const std::string& nome) {
 }
 
 // Hands out the given numbers in turn, over and over.
-class SorgenteFissa final : public SorgenteCasuale {
-  public:
-    explicit SorgenteFissa(std::vector<double> valori = {0.0}) : valori_(std::move(valori)) {}
-    double Uniforme() override { return valori_[prossimo_++ % valori_.size()]; }
-
-  private:
-    std::vector<double> valori_;
-    std::size_t prossimo_ = 0;
+struct SorgenteFissa final : SorgenteCasuale {
+    explicit SorgenteFissa(std::vector<double> v) : valori(std::move(v)) {}
+    double Uniforme() override { return valori[prossimo++ % valori.size()]; }
+    std::vector<double> valori;
+    std::size_t prossimo = 0;
 };
 
 // A folder of its own for one test, removed with everything in it.
-class CartellaProva {
-  public:
-    CartellaProva() { std::filesystem::create_directories(percorso_); }
-    ~CartellaProva() { std::filesystem::remove_all(percorso_); }
-    std::string operator/(const std::string& nome) const { return (percorso_ / nome).string(); }
-    std::size_t Elementi() const {
-        return std::distance(std::filesystem::directory_iterator(percorso_), {});
-    }
-
-  private:
-    static inline int conta_ = 0;
-    std::filesystem::path percorso_ =
+struct CartellaProva {
+    CartellaProva() { std::filesystem::create_directories(percorso); }
+    ~CartellaProva() { std::filesystem::remove_all(percorso); }
+    std::string operator/(const std::string& nome) const { return (percorso / nome).string(); }
+    static inline int conta = 0;
+    const std::filesystem::path percorso =
         std::filesystem::temp_directory_path() /
-        ("ardenvo-" + std::to_string(::getpid()) + "-" + std::to_string(++conta_));
+        ("ardenvo-" + std::to_string(::getpid()) + "-" + std::to_string(++conta));
 };
 
 }  // namespace ardenvo::prova

@@ -2,120 +2,104 @@
 
 #include <gtest/gtest.h>
 
+#include "core/orologio.h"
 #include "core/ritardi.h"
 
 namespace ardenvo {
 namespace {
 
-Treno Partenza(std::string numero, int ora, int minuto) {
-    Treno t = TrenoCancellato();
-    t.NumeroTreno = numero;
-    t.Destinazione = t.Provenienza = "Luogo " + numero;
-    t.Ora = t.OraEffettiva = static_cast<std::int16_t>(ora);
-    t.Minuto = t.MinutoEffettivo = static_cast<std::int16_t>(minuto);
-    return t;
-}
+using Numeri = std::vector<std::string>;
+using Treni = std::vector<std::tuple<std::string, int, int>>;
 
-// Both tables hold the same trains, in the order given.
-Simulazione ConTreni(const std::vector<Treno>& treni, int ora, int minuto) {
+// Both tables hold the same trains (number, hour, minute), in the order given.
+Simulazione ConTreni(const Treni& treni, Orologio orologio) {
     Simulazione sim;
-    Cancella_Orario(sim.orario);
-    for (const Treno& t : treni) {
-        sim.orario.Partenze[sim.orario.NumeroPartenze++] = t;
+    for (const auto& [numero, ora, minuto] : treni) {
+        Treno& t = sim.orario.Partenze[sim.orario.NumeroPartenze++];
+        t.NumeroTreno = t.Destinazione = t.Provenienza = numero;
+        t.Ora = t.OraEffettiva = static_cast<std::int16_t>(ora);
+        t.Minuto = t.MinutoEffettivo = static_cast<std::int16_t>(minuto);
         sim.orario.Arrivi[sim.orario.NumeroArrivi++] = t;
     }
-    sim.orologio = {ora, minuto, 0};
+    sim.orologio = orologio;
     return sim;
 }
 
-std::vector<std::string> Numeri(const TabellaTreni& t, int n) {
-    std::vector<std::string> numeri;
-    for (int i = 0; i < n; ++i) numeri.push_back(t[i].NumeroTreno);
-    return numeri;
+// The departures' train numbers, checking that the arrivals went the same way.
+Numeri NumeriDi(const Orario& o) {
+    Numeri partenze, arrivi;
+    for (int i = 0; i < o.NumeroPartenze; ++i) partenze.push_back(o.Partenze[i].NumeroTreno);
+    for (int i = 0; i < o.NumeroArrivi; ++i) arrivi.push_back(o.Arrivi[i].NumeroTreno);
+    EXPECT_EQ(partenze, arrivi);
+    return partenze;
 }
 
-TEST(Monitor, OneTickPutsEqualTimesInTheirOrder) {
-    Simulazione sim = ConTreni({Partenza("a", 9, 0), Partenza("b", 8, 30), Partenza("c", 9, 0),
-                                Partenza("d", 8, 30), Partenza("e", 7, 59)},
-                               0, 0);
+TEST(Monitor, EachTickSortsStably) {
+    Treni treni;  // hours 9, 8, 7, 9, 8, 7, ...
+    for (int i = 0; i < 20; ++i) treni.emplace_back(std::to_string(i), 9 - i % 3, 0);
+    Simulazione sim = ConTreni(treni, {0, 0, 0});
     StatoPannelli p;
     Timer3_Timer(sim, p);
-    const std::vector<std::string> atteso = {"e", "b", "d", "a", "c"};
-    EXPECT_EQ(Numeri(sim.orario.Partenze, 5), atteso);
-    EXPECT_EQ(Numeri(sim.orario.Arrivi, 5), atteso);
-    EXPECT_EQ(p.Righe[1].Testi[0], "a");  // the panels follow on the next tick
-    Timer3_Timer(sim, p);
-    EXPECT_EQ(p.Righe[1].Testi[0], "e");
-    EXPECT_EQ(p.Righe[9].Testi[0], "e");
+    Numeri atteso;
+    for (int resto : {2, 1, 0})
+        for (int i = resto; i < 20; i += 3) atteso.push_back(std::to_string(i));
+    EXPECT_EQ(NumeriDi(sim.orario), atteso);
 }
 
 TEST(Monitor, DueSoonInTheFiveMinutesBeforeAcrossMidnight) {
-    struct Caso {
-        int ora, minuto, orologio_ora, orologio_minuto;
-        bool segnato;
-    };
-    const Caso casi[] = {{8, 5, 8, 0, true},    {8, 5, 8, 4, true},   {8, 5, 8, 5, false},
-                         {8, 5, 7, 59, false},  {9, 0, 8, 55, true},  {0, 2, 23, 57, true},
-                         {0, 2, 23, 56, false}, {0, 3, 23, 58, true}, {0, 0, 23, 55, true}};
-    for (const Caso& c : casi) {
-        Treno t = Partenza("x", c.ora, c.minuto);
-        Controlla_Cinque_Minuti(t, {c.orologio_ora, c.orologio_minuto, 0});
-        EXPECT_EQ(t.PartenzaCinqueMinuti, c.segnato) << c.ora << ":" << c.minuto;
+    const std::tuple<std::int16_t, std::int16_t, Orologio, bool> casi[] = {
+        {8, 5, {8, 0, 0}, true},   {8, 5, {8, 5, 0}, false},   {8, 5, {7, 59, 0}, false},
+        {0, 2, {23, 57, 0}, true}, {0, 2, {23, 56, 0}, false}, {0, 0, {23, 55, 0}, true}};
+    for (const auto& [ora, minuto, orologio, segnato] : casi) {
+        Treno t;
+        std::tie(t.OraEffettiva, t.MinutoEffettivo) = std::tie(ora, minuto);
+        Controlla_Cinque_Minuti(t, orologio);
+        EXPECT_EQ(t.PartenzaCinqueMinuti, segnato) << ora << ":" << minuto;
     }
-    // Only the first eleven trains are looked at.
-    std::vector<Treno> treni(12, Partenza("x", 10, 3));
-    Simulazione sim = ConTreni(treni, 10, 0);
-    StatoPannelli p;
-    Timer3_Timer(sim, p);
-    EXPECT_TRUE(sim.orario.Partenze[10].PartenzaCinqueMinuti);
-    EXPECT_FALSE(sim.orario.Partenze[11].PartenzaCinqueMinuti);
+    Orologio orologio{23, 59, 59};
+    AvanzaUnSecondo(orologio);
+    EXPECT_EQ(orologio, (Orologio{0, 0, 0}));
 }
 
 TEST(Monitor, OneTrainLeavesEachTablePerTick) {
-    Simulazione sim = ConTreni({Partenza("passato", 10, 0), Partenza("a", 10, 15),
-                                Partenza("b", 10, 15), Partenza("c", 10, 15), Partenza("d", 11, 0)},
-                               10, 15);
+    Simulazione sim =
+        ConTreni({{"d", 11, 0}, {"a", 10, 15}, {"passato", 10, 0}, {"b", 10, 15}, {"c", 10, 15}},
+                 {10, 15, 0});
     StatoPannelli p;
-    const std::vector<std::vector<std::string>> attesi = {
-        {"a", "b", "c", "d"}, {"b", "c", "d"}, {"c", "d"}, {"d"}, {"d"}};
-    for (const auto& atteso : attesi) {
+    for (const Numeri& atteso : {Numeri{"a", "b", "c", "d"}, Numeri{"b", "c", "d"},
+                                 Numeri{"c", "d"}, Numeri{"d"}, Numeri{"d"}}) {
         Timer3_Timer(sim, p);
-        EXPECT_EQ(Numeri(sim.orario.Partenze, sim.orario.NumeroPartenze), atteso);
-        EXPECT_EQ(sim.orario.NumeroArrivi, sim.orario.NumeroPartenze);
+        EXPECT_EQ(NumeriDi(sim.orario), atteso);
     }
     // The rows were redrawn in the row-show form; those past the last train show a cleared one.
-    sim.orologio = {11, 59, 0};
-    sim.orario.Partenze[0].Ora = sim.orario.Partenze[0].OraEffettiva = 11;
-    sim.orario.Partenze[0].Minuto = sim.orario.Partenze[0].MinutoEffettivo = 59;
+    sim.orologio = {11, 0, 0};
     Timer3_Timer(sim, p);
-    EXPECT_EQ(sim.orario.NumeroPartenze, 0);
+    EXPECT_EQ(NumeriDi(sim.orario), Numeri{});
     EXPECT_EQ(p.Righe[1].Testi[0], "0");
     EXPECT_EQ(sim.orario.Partenze[0], TrenoCancellato());
-}
 
-TEST(Monitor, AFullTableKeepsAClearedRecordAtItsEnd) {
-    Simulazione sim = ConTreni(std::vector<Treno>(kPostiTabella, Partenza("x", 6, 0)), 6, 0);
-    StatoPannelli p;
+    // A table full to its last slot gets a cleared record in the place freed at its end.
+    sim = ConTreni(Treni(kPostiTabella, {"x", 6, 0}), {6, 0, 0});
     Timer3_Timer(sim, p);
-    EXPECT_EQ(sim.orario.NumeroPartenze, 1000);
+    EXPECT_EQ(std::tie(sim.orario.NumeroPartenze, sim.orario.Arrivi[999].NumeroTreno),
+              std::tuple(1000, "x"));
     EXPECT_EQ(sim.orario.Partenze[1000], TrenoCancellato());
-    EXPECT_EQ(sim.orario.Arrivi[999].NumeroTreno, "x");
 }
 
 TEST(Monitor, FlaggedRowsBlinkEverySeventhTick) {
-    std::vector<Treno> treni(9, Partenza("x", 12, 0));
-    for (Treno& t : treni) {
-        t.PartenzaCinqueMinuti = true;
-        t.Ritardo = 70;
+    Simulazione sim = ConTreni(Treni(9, {"x", 12, 0}), {11, 0, 0});
+    for (Treno* t : {&sim.orario.Partenze[0], &sim.orario.Arrivi[6]}) {
+        t->PartenzaCinqueMinuti = true;
+        std::tie(t->Ora, t->Minuto, t->Ritardo) = std::tuple(10, 50, 70);  // still due at 12:00
     }
-    Simulazione sim = ConTreni(treni, 11, 0);
     StatoPannelli p;
     // Ticks 7, 21, ... show the rows (row-show form), ticks 14, 28, ... hide them.
     for (int tick = 1; tick <= 28; ++tick) {
         Timer3_Timer(sim, p);
         const bool visibile = tick < 14 || (tick >= 21 && tick < 28);
-        ASSERT_EQ(p.Righe[1].Visibile, visibile) << tick;
-        ASSERT_EQ(p.Righe[15].Visibile, visibile) << tick;
+        ASSERT_EQ(std::tie(p.Righe[1].Visibile, p.Righe[15].Visibile, p.Righe[2].Visibile),
+                  std::tuple(visibile, visibile, true))
+            << tick;
         ASSERT_EQ(p.Righe[1].Testi[3], tick < 7 ? "" : "70") << tick;
     }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/convertitori.h"
+#include "core/fermate.h"
 #include "core/ritardi.h"
 
 namespace ardenvo {
@@ -9,75 +11,69 @@ namespace {
 
 using Testi = std::array<std::string, kCelle>;
 
-TEST(Pannelli, DelayAndTimeTexts) {
-    const std::pair<std::string, std::string> ritardi[] = {
-        {"0", "0"},      {"5", "5"},   {"55", "55"},   {"60", "1'00"}, {"70", "1'10"},
-        {"230", "3'50"}, {"65", "65"}, {"240", "240"}, {"-5", "-5"},   {"", ""}};
-    for (const auto& [minuti, testo] : ritardi) EXPECT_EQ(Ritardo_Testo(minuti), testo);
-    EXPECT_EQ(TestoOra(8, 5), "8:05");
-    EXPECT_EQ(TestoOra(0, 0), "0:00");
-    EXPECT_EQ(TestoOra(23, 59), "23:59");
-}
-
-Treno Bus() {
-    return {"2345-2346", "Roma", "Bari", "Autobus", 0, 23, 0, 58, 0, 4, 70, false, "-", 0, ""};
-}
-
 TEST(Pannelli, RefreshFormAndRowShowForm) {
+    const std::pair<std::string, std::string> ritardi[] = {
+        {"55", "55"}, {"60", "1'00"}, {"230", "3'50"}, {"65", "65"}, {"-5", "-5"}, {"", ""}};
+    for (const auto& [minuti, testo] : ritardi) EXPECT_EQ(Ritardo_Testo(minuti), testo);
     TabellaTreni tabella;
     tabella.fill(TrenoCancellato());
-    tabella[0] = Bus();
-    tabella[1] = Bus();
-    tabella[1].NumeroTreno = "77";
-    tabella[1].Categoria = "Regionale";
-    tabella[1].Ritardo = 0;
+    const Treno bus{"2345-6", "Roma", "Bari", "Autobus", 0, 23, 0, 58, 0, 4, 70, false, "-", 0, ""};
+    tabella[0] = tabella[1] = bus;
+    std::tie(tabella[1].NumeroTreno, tabella[1].Categoria, tabella[1].Ritardo) =
+        std::tuple("77", "Regionale", 0);
     StatoPannelli p;
     Aggiorna_Partenze(tabella, 0, p);
     EXPECT_EQ(p.Righe[1].Testi, (Testi{"2345", "Roma", "Autobus", "1'10", "23:58", "1:08", "BUS"}));
     EXPECT_EQ(p.Righe[2].Testi, (Testi{"77", "Roma", "Regionale", "0", "23:58", "23:58", "4"}));
     EXPECT_EQ(std::tie(tabella[0].OraEffettiva, tabella[0].MinutoEffettivo), std::tuple(1, 8));
+    EXPECT_EQ(std::tie(p.Righe[3].Testi, p.Righe[3].Tooltip), std::tuple(Testi{}, ""));
     Aggiorna_Arrivi(tabella, 0, p);
-    EXPECT_EQ(p.Righe[9].Testi[1], "Bari");
-    EXPECT_EQ(p.Righe[9].Tooltip, "Bari");
-    EXPECT_EQ(p.Righe[8].Testi[1], "Provenienza");
+    EXPECT_EQ(std::tie(p.Righe[9].Testi[1], p.Righe[9].Tooltip, p.Righe[8].Testi[1]),
+              std::tuple("Bari", "Bari", "Provenienza"));
 
     Mostra_Riga_Partenza(p, 1, tabella[0]);
-    EXPECT_EQ(p.Righe[1].Testi,
-              (Testi{"2345-2346", "Roma", "Autobus", "70", "23:58", "1:08", "4"}));
+    EXPECT_EQ(p.Righe[1].Testi, (Testi{"2345-6", "Roma", "Autobus", "70", "23:58", "1:08", "4"}));
     Mostra_Riga_Arrivo(p, 15, tabella[6]);  // a cleared record shows its fields
     EXPECT_EQ(p.Righe[15].Testi, (Testi{"0", "", "0", "0", "0:00", "0:00", "0"}));
     EXPECT_EQ(p.Righe[0], StatoPannelli().Righe[0]);  // headers are never written
 }
 
-TEST(Pannelli, BlankRowsFlaggedRowsAndTooltips) {
-    TabellaTreni tabella;
-    tabella.fill(TrenoCancellato());
-    for (int i = 0; i < 3; ++i) {
-        tabella[i] = Bus();
-        tabella[i].Destinazione = "D" + std::to_string(i);
-    }
-    StatoPannelli p;
-    Aggiorna_Partenze(tabella, 0, p);
-    for (int riga = 4; riga <= 7; ++riga) {
-        EXPECT_EQ(p.Righe[riga].Testi, Testi{});
-        EXPECT_EQ(p.Righe[riga].Tooltip, "");
-    }
-    // A flagged record's row belongs to the blink; its tooltip still follows the table.
-    tabella[1].PartenzaCinqueMinuti = true;
-    tabella[1].Destinazione = "Nuova";
-    Nascondi_Riga(p, 2);
-    Aggiorna_Partenze(tabella, 0, p);
-    EXPECT_EQ(p.Righe[2].Testi[1], "D1");
-    EXPECT_EQ(p.Righe[2].Tooltip, "Nuova");
-    EXPECT_FALSE(p.Righe[2].Visibile);
-    // From another first record: rows follow it, tooltips stay on records 0..6.
-    tabella[1].PartenzaCinqueMinuti = false;
-    Aggiorna_Partenze(tabella, 2, p);
-    EXPECT_EQ(p.Righe[1].Testi[1], "D2");
-    EXPECT_EQ(p.Righe[1].Tooltip, "D0");
-    EXPECT_EQ(p.Righe[2].Testi, Testi{});
-    Mostra_Riga_Partenza(p, 2, tabella[1]);
-    EXPECT_TRUE(p.Righe[2].Visibile);
+// -1 stands for a text that is refused.
+void Controlla(std::optional<std::int16_t> (*converti)(std::string_view),
+               std::initializer_list<std::pair<std::string_view, int>> casi) {
+    for (auto [testo, atteso] : casi)
+        EXPECT_EQ(converti(testo).value_or(-1), atteso) << '"' << testo << '"';
+}
+
+TEST(Convertitori, AcceptWholeExactTextsOnly) {
+    Controlla(Lettera_Numero,
+              {{" ", 0}, {"l", 11}, {"*", 29}, {"", -1}, {"k", -1}, {"\xC3\xA8", -1}});
+    Controlla(Categoria_Numero, {{"", 0}, {"Intercity Notte", 10}, {"diretto", -1}});
+    Controlla(Categoria_Numero, {{"Diretto ", -1}, {"Autobus", -1}});
+    Controlla(Ritardo_Numero, {{"55", 55}, {"1'00", 60}, {"3'50", 230}, {"", -1}, {"60", -1}});
+    Controlla(Ritardo_Numero, {{"4'00", -1}, {"1'05", -1}});
+    Controlla(Indicazioni_Numero, {{"", 0}, {"Nessuna", 0}, {"Sola 2a classe + Cuccette", 9}});
+    Controlla(Indicazioni_Numero,
+              {{"Sola 2a Classe + Cuccette", -1}, {"Autobus (Piazzale Esterno)", -1}});
+    EXPECT_EQ(Numero_Indicazioni(9), "Sola 2a classe + Cuccette");
+    for (int fuori : {-1, 10}) EXPECT_EQ(Numero_Indicazioni(fuori), std::nullopt);
+}
+
+TEST(ElencoFermate, EntriesUpToTheClosingDotAndNoMoreThan101) {
+    using Elenco = std::vector<std::string>;
+    const std::pair<std::string, Elenco> casi[] = {
+        {"-", {"Nessuna Fermata"}},
+        {"", {}},
+        {".,Roma", {}},
+        {"Roma,Napoli", {"Roma", "Napoli"}},  // no closing entry: all of them
+        {" Roma , ,,Napoli,", {" Roma ", " ", "", "Napoli", ""}},
+        {"Roma,..,. ,.", {"Roma", "..", ". "}},  // only an entry of exactly "." closes
+        {"-,.", {"-"}}};
+    for (const auto& [testo, atteso] : casi) EXPECT_EQ(ElencoFermate(testo), atteso) << testo;
+    std::string lunga;
+    for (int i = 0; i < 150; ++i) lunga += "F" + std::to_string(i) + ",";
+    EXPECT_EQ(ElencoFermate(lunga).size(), 101u);
+    EXPECT_EQ(ElencoFermate(lunga).at(100), "F100");
 }
 
 }  // namespace
