@@ -12,7 +12,7 @@ namespace {
 // start, and even the worst delay its class can draw ending on the same day.
 TEST(Scenari, EverySampleLoadsWithEveryTrainWithinTheDay) {
     for (auto [nome, minimoTreni] : {std::pair("centrale.vkd", 140u), {"piccola.vkd", 10u}}) {
-        prova::SorgenteFissa zero;
+        prova::SorgenteFissa zero({0.0});
         EstrattoreRitardi estrattore(zero);
         const auto esito = LeggiOrario(
             LeggiFile(std::string(ARDENVO_SOURCE_DIR_SCENARI) + "/" + nome).Valore(), estrattore);
