@@ -36,6 +36,8 @@ QImage Lampade(int larghezza, int altezza, const std::vector<QRectF>& lampade) {
     return tela;
 }
 
+}  // namespace
+
 // The largest bold face of at most `massimo` pixels whose `testo` fits in `larghezza`.
 QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo) {
     QFont carattere(QStringLiteral("DejaVu Sans"));
@@ -46,8 +48,6 @@ QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo) {
     }
     return carattere;
 }
-
-}  // namespace
 
 QImage ZeroOrologio() {
     // The outline of a rectangle of 4 x 7 lamps, 1.8 pixels across on a pitch of 7/3 pixels,

@@ -3,6 +3,7 @@
 // program at three times their design size so that they stay sharp when scaled.
 
 #include <QColor>
+#include <QFont>
 #include <QIcon>
 #include <QImage>
 
@@ -15,5 +16,8 @@ QImage ZeroOrologio();               // 11 x 17: the clock's digit before its fi
 QImage DuePuntiOrologio();           // 5 x 17: the colon between two pairs of digits
 QImage CartelloBinario(int numero);  // 41 x 37: blue platform sign, BINARIO over the number
 QIcon IconaProgramma();              // 32 x 32: a small platform board
+
+// The largest bold face of at most `massimo` pixels whose `testo` fits in `larghezza`.
+QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo);
 
 }  // namespace ardenvo

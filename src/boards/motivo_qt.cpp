@@ -1,10 +1,11 @@
 #include "boards/motivo_qt.h"
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <algorithm>
+
+#include "boards/disegni_qt.h"
 
 namespace ardenvo {
 namespace {
@@ -18,14 +19,6 @@ void DisegnaTessera(QPainter& p, const QRectF& r, QChar carattere) {
     p.drawText(r, Qt::AlignCenter, QString(carattere));
     p.setPen(QPen(QColor(0, 0, 0), 1));
     p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
-}
-
-// The largest pixel size, up to `massimo`, at which `testo` fits in `larghezza`.
-void AdattaCarattere(QFont& font, const QString& testo, qreal larghezza, int massimo) {
-    for (int px = massimo; px > 5; --px) {
-        font.setPixelSize(px);
-        if (QFontMetricsF(font).horizontalAdvance(testo) <= larghezza) return;
-    }
 }
 
 }  // namespace
@@ -44,20 +37,9 @@ QPixmap MotivoTabellone(int larghezza, int altezza) {
     // Sized from the width, so a tall picture keeps the proportions of a short one.
     const qreal margine = larghezza * 0.08;
     const qreal w = larghezza - 2 * margine;
-    QFont font("DejaVu Sans");
-    font.setBold(true);
-
     // The platform sign on top.
-    const QRectF cartello(margine, margine + 8, w * 0.5, w * 0.3);
-    p.setPen(QPen(Qt::white, 1.5));
-    p.setBrush(QColor(20, 60, 150));
-    p.drawRoundedRect(cartello, 3, 3);
-    AdattaCarattere(font, "BINARIO", cartello.width() - 6, int(cartello.height() * 0.3));
-    p.setFont(font);
-    p.drawText(cartello.adjusted(0, 2, 0, -cartello.height() * 0.55), Qt::AlignCenter, "BINARIO");
-    font.setPixelSize(qMax(7, int(cartello.height() * 0.5)));
-    p.setFont(font);
-    p.drawText(cartello.adjusted(0, cartello.height() * 0.4, 0, 0), Qt::AlignCenter, "1");
+    const QRectF cartello(margine, margine + 8, w * 0.5, w * 0.45);
+    p.drawImage(cartello, CartelloBinario(1));
 
     // The board on its post: up to three lines of six tiles; a short picture shows fewer.
     const QString righe[] = {"roma", "ic 12", "rit 5"};
@@ -74,6 +56,8 @@ QPixmap MotivoTabellone(int larghezza, int altezza) {
     p.setBrush(QColor(52, 54, 58));
     p.drawRoundedRect(tabellone, 3, 3);
 
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
     font.setPixelSize(qMax(5, int(passoY * 0.6)));
     p.setFont(font);
     for (int riga = 0; riga < linee; ++riga) {
