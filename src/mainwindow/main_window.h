@@ -1,6 +1,6 @@
 #pragma once
-// The main window: menus, the simulated clock, the 23 platform boards, and the room below
-// them for the departures and arrivals panels.
+// The main window: menus, the simulated clock, the 23 platform boards, and the departures and
+// arrivals panels below them.
 //
 // How its controls are found:
 // - A single control carries its own name as objectName ("Command1", "categoria7",
@@ -9,13 +9,11 @@
 //   named after the array ("binario7", "resetta", "ora", "quadro"); its elements stand
 //   wherever the layout puts them and are named "<array>(<index>)", e.g. "resetta(4)".
 // - Controllo(nome) finds either; Controllo(nome, indice) finds an element of an array.
-// - A control added later goes into the client area (centralWidget(), 1021 x 691, absolute
-//   positions), below kFinoBinari for the panels; an array element is added with
+// - Controls stand in the client area (centralWidget(), 1021 x 691, absolute positions), the
+//   panels below kFinoBinari; an array element is added with
 //   NuovoArray(nome)->Aggiungi(indice, widget), which also names it.
 //
-// The handlers and variables keep the names of the system's design. Handlers that later parts
-// of the program fill in are declared in their groups below; their empty bodies live in
-// main_window_stubs.cpp until then.
+// The handlers and variables keep the names of the system's design.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -140,8 +138,6 @@ class Form1 : public QMainWindow, public PannelloBinari {
     // The animation holds the window's one set of animation variables: the board that turns
     // (binario, contbinario), its ticks (conttimer) and the delay step (incritardo).
     AnimazioneBinari& animazione() { return animazione_; }
-    int conttimer() const { return animazione_.conttimer; }
-    std::int16_t incritardo() const { return animazione_.incritardo; }
     Form2* DialogoInserimento() const;  // the open insert dialog, if any
     // What the animation drives on this window.
     bool ResetAbilitato(int riga) const override;
