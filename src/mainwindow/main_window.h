@@ -39,7 +39,6 @@ namespace ardenvo {
 
 class Form2;
 class Form4;
-class Tessera;
 
 // A text of the plain C++ half, as the widgets show it.
 inline QString DaUtf8(std::string_view testo) {
@@ -59,7 +58,6 @@ class Form1 : public QMainWindow, public PannelloBinari {
     static constexpr int kFinoBinari = 530;
 
     Simulazione& simulazione() { return sim_; }
-    const ServiziForm1& servizi() const { return servizi_; }
 
     // ---- Finding controls by name ----
     // indice < 0: the single control or the array itself named `nome`; otherwise the element
@@ -152,7 +150,7 @@ class Form1 : public QMainWindow, public PannelloBinari {
     QPointer<Form2> form2_;
 
   public:
-    // ---- Central boards (body in main_window_stubs.cpp) ----
+    // ---- Central boards: not built yet, their menu items do nothing ----
     void quadro_Click(int Index);
 
     // ---- Announcements (main_window_annunci.cpp) ----
@@ -167,8 +165,6 @@ class Form1 : public QMainWindow, public PannelloBinari {
     std::int16_t binario = 0;  // board 1..23 being drawn
     int contbinario = 0;       // its row, binario - 1
     int n = 0;                 // tile index the drawing operations read
-    int contalterno = 0;       // panel monitor: blink counter
-    int contmonitor = 0;       // panel monitor: tick counter
     // Control names of board `binario`, set by Assegna_Binari.
     QString binariolett;
     QString categoria;

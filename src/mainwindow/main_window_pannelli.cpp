@@ -199,8 +199,6 @@ void Form1::CreaPannelli(QWidget* client) {
 
 void Form1::Timer3_Timer() {
     ardenvo::Timer3_Timer(sim_, pannelli);
-    contmonitor = pannelli.contmonitor;
-    contalterno = pannelli.contalterno;
     MostraPannelli();
 }
 
