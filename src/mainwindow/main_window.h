@@ -25,6 +25,7 @@
 #include <string_view>
 
 #include "boards/animazione.h"
+#include "boards/elenchi_qt.h"
 #include "core/comandi_file.h"
 #include "core/model.h"
 #include "mainwindow/array_controlli.h"
@@ -39,11 +40,6 @@ namespace ardenvo {
 
 class Form2;
 class Form4;
-
-// A text of the plain C++ half, as the widgets show it.
-inline QString DaUtf8(std::string_view testo) {
-    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
-}
 
 class Form1 : public QMainWindow, public PannelloBinari {
     Q_OBJECT
