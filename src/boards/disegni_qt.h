@@ -10,6 +10,9 @@
 namespace ardenvo {
 
 inline const QColor kFondoOrologio(61, 71, 83);
+// The boards' dark face and light writing; the panels' header rows wear them too.
+inline const QColor kFondoTabellone(50, 56, 66);
+inline const QColor kScrittaTabellone(226, 230, 236);
 
 // 11 x 17: digit 0..9 of the dot-matrix clock. The clock shows its 0 before its first draw, and
 // the tile generator draws the clock's picture files with it, so the two always match.

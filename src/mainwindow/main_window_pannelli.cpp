@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "boards/disegni_qt.h"
 #include "core/monitor.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/train_info_window.h"
@@ -41,8 +42,6 @@ constexpr int kSinistraPartenze = 6600 / 15 - 1 - kLarghezzaPannello;
 constexpr int kSinistraArrivi = 14400 / 15 - 1 - kLarghezzaPannello;
 
 const QColor kInchiostro(24, 32, 44);
-const QColor kFondoTestata(50, 56, 66);
-const QColor kTestoTestata(226, 230, 236);
 const QColor kRigaPari(250, 251, 253);
 const QColor kRigaDispari(232, 236, 242);
 
@@ -74,7 +73,7 @@ class FondoPannello : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter pittore(this);
-        pittore.fillRect(0, 0, width(), kAltezzaRiga, kFondoTestata);
+        pittore.fillRect(0, 0, width(), kAltezzaRiga, kFondoTabellone);
         for (int k = 1; k <= kRighePerPannello; ++k)
             pittore.fillRect(0, k * kAltezzaRiga, width(), kAltezzaRiga,
                              k % 2 ? kRigaPari : kRigaDispari);
@@ -84,7 +83,7 @@ class FondoPannello : public QWidget {
             if (x > 0) pittore.drawLine(x, kAltezzaRiga, x, height());
             x += colonna.larghezza;
         }
-        pittore.setPen(kFondoTestata);
+        pittore.setPen(kFondoTabellone);
         pittore.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };
@@ -145,7 +144,8 @@ void Form1::CreaPannelli(QWidget* client) {
             etichetta->setGeometry(x, kTestata + k * kAltezzaRiga, colonna.larghezza, kAltezzaRiga);
             etichetta->setFont(intestazione ? testata : cella);
             QPalette tavolozza = etichetta->palette();
-            tavolozza.setColor(QPalette::WindowText, intestazione ? kTestoTestata : kInchiostro);
+            tavolozza.setColor(QPalette::WindowText,
+                               intestazione ? kScrittaTabellone : kInchiostro);
             etichetta->setPalette(tavolozza);
             NuovoArray(QString::fromLatin1(colonna.nome))->Aggiungi(riga, etichetta);
             x += colonna.larghezza;
