@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "boards/board_setup.h"
 #include "boards/disegni_qt.h"
 #include "core/monitor.h"
 #include "mainwindow/main_window.h"
@@ -15,10 +16,10 @@ namespace {
 
 // Rows are 240 twips apart, level with the buttons beside them; the headers sit one row above.
 constexpr int kAltezzaRiga = 16;
-constexpr int kPrimaRiga = 8520 / 15;
+constexpr int kPrimaRiga = 8520 / kTwipPerPixel;
 constexpr int kTestata = kPrimaRiga - kAltezzaRiga;
-constexpr int kAltezzaPulsante = 255 / 15;
-constexpr int kLarghezzaPulsante = 375 / 15;
+constexpr int kAltezzaPulsante = 255 / kTwipPerPixel;
+constexpr int kLarghezzaPulsante = 375 / kTwipPerPixel;
 
 struct ColonnaPannello {
     const char* nome;
@@ -38,8 +39,8 @@ constexpr int kLarghezzaPannello = [] {
     return somma;
 }();
 // Departures end at the "i" buttons, arrivals at their first announcement button.
-constexpr int kSinistraPartenze = 6600 / 15 - 1 - kLarghezzaPannello;
-constexpr int kSinistraArrivi = 14400 / 15 - 1 - kLarghezzaPannello;
+constexpr int kSinistraPartenze = 6600 / kTwipPerPixel - 1 - kLarghezzaPannello;
+constexpr int kSinistraArrivi = 14400 / kTwipPerPixel - 1 - kLarghezzaPannello;
 
 const QColor kInchiostro(24, 32, 44);
 const QColor kRigaPari(250, 251, 253);
@@ -173,7 +174,7 @@ void Form1::CreaPannelli(QWidget* client) {
     };
     const QFont piccola = Carattere(client, 9, true);
     for (const auto& colonna : colonne) {
-        const int x = colonna.sinistra / 15;
+        const int x = colonna.sinistra / kTwipPerPixel;
         if (colonna.titolo >= 0) {
             auto* titolo = new QLabel(QString::fromLatin1(colonna.testoTitolo), client);
             titolo->setGeometry(x, kTestata, kLarghezzaPulsante, kAltezzaRiga);
