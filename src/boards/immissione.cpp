@@ -43,10 +43,8 @@ void Inserisci(AnimazioneBinari& animazione, const DatiInserimento& dati) {
     RigaBinario& riga = sim.binari[r];
 
     const auto celle = CelleDestinazione(dati.Destinazione);
-    for (int c = 0; c < kCelleDestinazione; ++c) {
-        riga.Lettere[c] = celle[c];
+    for (int c = 0; c < kCelleDestinazione; ++c)
         if (auto codice = Lettera_Numero(celle[c])) riga.CodiciLettere[c] = *codice;
-    }
     if (auto codice = Categoria_Numero(dati.Categoria)) riga.CodiceCategoria = *codice;
     if (auto codice = Ritardo_Numero(dati.Ritardo)) riga.RitardoMinuti = *codice;
     riga.OraPartenza = dati.Ora;
