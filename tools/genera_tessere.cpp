@@ -4,8 +4,10 @@
 //   genera_tessere OUTPUT_FOLDER
 //
 // Each picture is drawn at three times the size of the tile that shows it, so that a tile
-// painted scaled into its rectangle stays sharp on high-density screens. The output depends
-// only on this file and the DejaVu Sans Bold font, so every build writes the same pictures.
+// painted scaled into its rectangle stays sharp on high-density screens. The clock's digits
+// are drawn by the program's own clock drawing, so its built-in zero matches them. The output
+// depends only on these sources and the DejaVu Sans Bold font, so every build writes the same
+// pictures.
 
 #include <QColor>
 #include <QDir>
@@ -20,9 +22,10 @@
 #include <QPainterPath>
 #include <QStringList>
 #include <QTransform>
-#include <array>
 #include <cstdio>
 #include <vector>
+
+#include "boards/disegni_qt.h"
 
 namespace {
 
@@ -32,15 +35,11 @@ constexpr int kScala = 3;
 constexpr QSize kCella{11, 25};  // a letter or a digit
 constexpr QSize kCategoria{33, 17};
 constexpr QSize kNota{49, 17};  // service note
-constexpr QSize kOrologio{11, 17};
 
 const QColor kFessura{10, 10, 12};  // the gap that shows around a flap
 const QColor kScritta{238, 236, 226};
 const QColor kProvvisorio{255, 196, 40};
 const QColor kSoppresso{255, 112, 98};
-
-const QColor kFondoOrologio{61, 71, 83};
-const QColor kPuntoOrologio{255, 255, 0};
 
 struct Tessera {
     QString nome;
@@ -168,39 +167,6 @@ QImage nota(const QStringList& testo, const QColor& colore = kScritta) {
     return paletta(kNota, righe, colore, margine);
 }
 
-// Clock digits on a 4 x 7 dot matrix; '#' is a lit dot. The zero is the outline of the
-// rectangle, as in the clock's built-in picture.
-using Matrice = std::array<const char*, 7>;
-constexpr std::array<Matrice, 10> kCifreOrologio = {{
-    {"####", "#..#", "#..#", "#..#", "#..#", "#..#", "####"},
-    {".##.", "..#.", "..#.", "..#.", "..#.", "..#.", ".###"},
-    {"####", "...#", "...#", "####", "#...", "#...", "####"},
-    {"####", "...#", "...#", "####", "...#", "...#", "####"},
-    {"#..#", "#..#", "#..#", "####", "...#", "...#", "...#"},
-    {"####", "#...", "#...", "####", "...#", "...#", "####"},
-    {"####", "#...", "#...", "####", "#..#", "#..#", "####"},
-    {"####", "...#", "...#", "...#", "...#", "...#", "...#"},
-    {"####", "#..#", "#..#", "####", "#..#", "#..#", "####"},
-    {"####", "#..#", "#..#", "####", "...#", "...#", "####"},
-}};
-
-// Dots on a square pitch of 7/3 screen pixels, 1.8 pixels across, centred in the 11 x 17 box.
-QImage cifraOrologio(int cifra) {
-    QImage img(kOrologio * kScala, QImage::Format_RGB32);
-    img.fill(kFondoOrologio);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kPuntoOrologio);
-    const qreal passo = 7.0, raggio = 2.7;
-    const QPointF centro(img.width() / 2.0, img.height() / 2.0);
-    for (int r = 0; r < 7; ++r)
-        for (int c = 0; c < 4; ++c)
-            if (kCifreOrologio[cifra][r][c] == '#')
-                p.drawEllipse(centro + QPointF((c - 1.5) * passo, (r - 3) * passo), raggio, raggio);
-    return img;
-}
-
 std::vector<Tessera> tessere() {
     std::vector<Tessera> out;
     out.push_back({"letteravuota.bmp", carattereSingolo({})});
@@ -247,7 +213,8 @@ std::vector<Tessera> tessere() {
     out.push_back({"secondac.bmp", nota({"SOLA 2ª CLASSE", "CUCCETTE"})});
     out.push_back({"esterno.bmp", nota({"PIAZZALE", "ESTERNO"})});
 
-    for (int d = 0; d <= 9; ++d) out.push_back({QString("%1.jpg").arg(d), cifraOrologio(d)});
+    for (int d = 0; d <= 9; ++d)
+        out.push_back({QString("%1.jpg").arg(d), ardenvo::CifraOrologio(d)});
     return out;
 }
 

@@ -48,9 +48,9 @@ bool Vuoto(const Treno& t) {
 }  // namespace
 
 std::string Ritardo_Parlato(const std::string& Testo) {
-    for (std::int16_t minuti : ElencoRitardi)
-        if (minuti != 0 && Testo == Cifre(minuti)) return ParoleRitardo(minuti);
-    return Testo;
+    const std::optional<int> i = PosizioneTestoRitardo(Testo);
+    if (!i || ElencoRitardi[*i] == 0) return Testo;  // 0 is no delay to put in words
+    return ParoleRitardo(ElencoRitardi[*i]);
 }
 
 void Annuncio_Partenza(const Treno& P, MotoreVoce& voce) {

@@ -3,15 +3,33 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPixmap>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace ardenvo {
 namespace {
 
 constexpr int kScala = 3;
+
+const QColor kPuntiOrologio(255, 255, 0);
+
+// The clock's digits on a 4 x 7 dot matrix; '#' is a lit lamp. The zero is the outline of the
+// rectangle.
+using Matrice = std::array<const char*, 7>;
+constexpr std::array<Matrice, 10> kCifreOrologio = {{
+    {"####", "#..#", "#..#", "#..#", "#..#", "#..#", "####"},
+    {".##.", "..#.", "..#.", "..#.", "..#.", "..#.", ".###"},
+    {"####", "...#", "...#", "####", "#...", "#...", "####"},
+    {"####", "...#", "...#", "####", "...#", "...#", "####"},
+    {"#..#", "#..#", "#..#", "####", "...#", "...#", "...#"},
+    {"####", "#...", "#...", "####", "...#", "...#", "####"},
+    {"####", "#...", "#...", "####", "#..#", "#..#", "####"},
+    {"####", "...#", "...#", "...#", "...#", "...#", "...#"},
+    {"####", "#..#", "#..#", "####", "#..#", "#..#", "####"},
+    {"####", "#..#", "#..#", "####", "...#", "...#", "####"},
+}};
 
 // A picture of `larghezza` x `altezza` design pixels, painted in design pixels.
 QImage Tela(int larghezza, int altezza, const QColor& fondo) {
@@ -38,7 +56,6 @@ QImage Lampade(int larghezza, int altezza, const std::vector<QRectF>& lampade) {
 
 }  // namespace
 
-// The largest bold face of at most `massimo` pixels whose `testo` fits in `larghezza`.
 QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo) {
     QFont carattere(QStringLiteral("DejaVu Sans"));
     carattere.setBold(true);
@@ -49,14 +66,14 @@ QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo) {
     return carattere;
 }
 
-QImage ZeroOrologio() {
-    // The outline of a rectangle of 4 x 7 lamps, 1.8 pixels across on a pitch of 7/3 pixels,
-    // centred in the box like the digits of the tile folder.
+QImage CifraOrologio(int cifra) {
+    // Lamps 1.8 pixels across on a pitch of 7/3 pixels, the matrix centred in the box; a value
+    // that is no digit lights none.
     std::vector<QRectF> lampade;
     const qreal passo = 7.0 / 3.0, lato = 1.8;
-    for (int colonna = 0; colonna < 4; ++colonna)
-        for (int riga = 0; riga < 7; ++riga)
-            if (colonna == 0 || colonna == 3 || riga == 0 || riga == 6)
+    for (int riga = 0; cifra >= 0 && cifra <= 9 && riga < 7; ++riga)
+        for (int colonna = 0; colonna < 4; ++colonna)
+            if (kCifreOrologio[cifra][riga][colonna] == '#')
                 lampade.emplace_back(5.5 + (colonna - 1.5) * passo - lato / 2,
                                      8.5 + (riga - 3) * passo - lato / 2, lato, lato);
     return Lampade(11, 17, lampade);

@@ -10,9 +10,13 @@
 namespace ardenvo {
 
 inline const QColor kFondoOrologio(61, 71, 83);
-inline const QColor kPuntiOrologio(255, 255, 0);
+// The boards' dark face and light writing; the panels' header rows wear them too.
+inline const QColor kFondoTabellone(50, 56, 66);
+inline const QColor kScrittaTabellone(226, 230, 236);
 
-QImage ZeroOrologio();               // 11 x 17: the clock's digit before its first draw
+// 11 x 17: digit 0..9 of the dot-matrix clock. The clock shows its 0 before its first draw, and
+// the tile generator draws the clock's picture files with it, so the two always match.
+QImage CifraOrologio(int cifra);
 QImage DuePuntiOrologio();           // 5 x 17: the colon between two pairs of digits
 QImage CartelloBinario(int numero);  // 41 x 37: blue platform sign, BINARIO over the number
 QIcon IconaProgramma();              // 32 x 32: a small platform board

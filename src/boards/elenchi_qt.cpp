@@ -4,8 +4,7 @@ namespace ardenvo {
 
 QStringList VociElenco(std::span<const std::string_view> elenco) {
     QStringList voci;
-    for (std::string_view testo : elenco)
-        voci << QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
+    for (std::string_view testo : elenco) voci << DaUtf8(testo);
     return voci;
 }
 

@@ -2,17 +2,10 @@
 
 #include "boards/flap.h"
 #include "core/convertitori.h"
+#include "core/testo_file.h"
 
 namespace ardenvo {
 namespace {
-
-// Length of the UTF-8 sequence a byte opens; a stray byte stands for itself.
-std::size_t LunghezzaCarattere(unsigned char primo) {
-    if (primo >= 0xF0 && primo < 0xF8) return 4;
-    if (primo >= 0xE0) return 3;
-    if (primo >= 0xC0) return 2;
-    return 1;
-}
 
 // Lower case for ASCII and the Latin-1 capitals (À..Þ but ×), enough for any Italian name.
 std::string Minuscolo(std::string_view carattere) {
@@ -34,9 +27,7 @@ std::array<std::string, kCelleDestinazione> CelleDestinazione(std::string_view d
     std::size_t pos = 0;
     for (std::string& cella : celle) {
         if (pos >= destinazione.size()) break;
-        const std::size_t lunghezza =
-            std::min(LunghezzaCarattere(static_cast<unsigned char>(destinazione[pos])),
-                     destinazione.size() - pos);
+        const std::size_t lunghezza = LunghezzaCarattere(destinazione, pos);
         cella = Minuscolo(destinazione.substr(pos, lunghezza));
         pos += lunghezza;
     }
@@ -52,10 +43,8 @@ void Inserisci(AnimazioneBinari& animazione, const DatiInserimento& dati) {
     RigaBinario& riga = sim.binari[r];
 
     const auto celle = CelleDestinazione(dati.Destinazione);
-    for (int c = 0; c < kCelleDestinazione; ++c) {
-        riga.Lettere[c] = celle[c];
+    for (int c = 0; c < kCelleDestinazione; ++c)
         if (auto codice = Lettera_Numero(celle[c])) riga.CodiciLettere[c] = *codice;
-    }
     if (auto codice = Categoria_Numero(dati.Categoria)) riga.CodiceCategoria = *codice;
     if (auto codice = Ritardo_Numero(dati.Ritardo)) riga.RitardoMinuti = *codice;
     riga.OraPartenza = dati.Ora;

@@ -7,9 +7,7 @@
 
 namespace ardenvo {
 
-Tessera::Tessera(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
-}
+Tessera::Tessera(QWidget* parent) : QWidget(parent) {}
 
 bool Tessera::impostaFile(const QString& percorso) {
     percorso_ = percorso;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace ardenvo {
@@ -45,6 +46,14 @@ inline constexpr std::array<std::string_view, 30> TestiRitardi = {
 constexpr std::optional<int> PosizioneRitardo(int minuti) {
     for (int i = 0; i < static_cast<int>(ElencoRitardi.size()); ++i)
         if (ElencoRitardi[i] == minuti) return i;
+    return std::nullopt;
+}
+
+// The same for a delay written in plain decimal minutes ("70"); any other writing ("070",
+// "+5", " 5") is outside the list.
+inline std::optional<int> PosizioneTestoRitardo(std::string_view testo) {
+    for (int i = 0; i < static_cast<int>(ElencoRitardi.size()); ++i)
+        if (testo == std::to_string(ElencoRitardi[i])) return i;
     return std::nullopt;
 }
 

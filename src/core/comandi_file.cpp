@@ -36,7 +36,6 @@ DopoCaricamento Applica(Simulazione& sim, StatoPannelli& pannelli, OrarioLetto l
     Aggiorna_Arrivi(o.Arrivi, 0, pannelli);
     sim.IndicePartenze = 0;
     sim.IndiceArrivi = 0;
-    sim.FileOrario.clear();
     return {o.NomeStazione, o.NumeroBinari, salva};
 }
 

@@ -38,6 +38,9 @@ struct ErroreLettura {
 class LettoreRighe {
   public:
     explicit LettoreRighe(std::string testo);
+    // The lines are views into the reader's own text: a copy or a move would leave them behind.
+    LettoreRighe(const LettoreRighe&) = delete;
+    LettoreRighe& operator=(const LettoreRighe&) = delete;
 
     bool Fine() const { return prossima_ >= righe_.size(); }
 

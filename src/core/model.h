@@ -70,7 +70,6 @@ struct RigaBinario {
     std::int16_t MinutoPartenzaFinale = 0;
     std::int16_t CodiceIndicazioni = 0;
     std::int16_t CodiceIndicazioniFinale = 0;
-    std::array<std::string, kCelleDestinazione> Lettere;  // destination characters as typed
     bool RigaLibera = false;
     bool RigaAttiva = false;
     bool PulsantiSospesi = false;
@@ -91,7 +90,6 @@ struct Simulazione {
     // True while the central boards have not been opened in this run.
     bool PrimoAvvioPartenze = false;
     bool PrimoAvvioArrivi = false;
-    std::string FileOrario;
     std::string FileSalvataggio;
 };
 

@@ -71,8 +71,8 @@ StatoPannelli::StatoPannelli() {
 }
 
 std::string Ritardo_Testo(std::string Testo) {
-    for (std::size_t i = 1; i < ElencoRitardi.size(); ++i)
-        if (Testo == std::to_string(ElencoRitardi[i])) return std::string(TestiRitardi[i]);
+    if (const std::optional<int> i = PosizioneTestoRitardo(Testo))
+        return std::string(TestiRitardi[*i]);
     return Testo;
 }
 

@@ -210,13 +210,17 @@ std::optional<long> LeggiNumeroIntero(std::string_view testo) {
     return negativo ? -valore : valore;
 }
 
+std::size_t LunghezzaCarattere(std::string_view testo, std::size_t pos) {
+    const Carattere c = CarattereUtf8(testo, pos);
+    return c.lunghezza ? c.lunghezza : 1;
+}
+
 std::string Citazione(std::string_view testo) {
     constexpr std::size_t kMassimo = 60;  // characters, so a message box stays readable
     std::size_t pos = 0;
     std::size_t caratteri = 0;
     while (pos < testo.size() && caratteri < kMassimo) {
-        const Carattere c = CarattereUtf8(testo, pos);
-        pos += c.lunghezza ? c.lunghezza : 1;
+        pos += LunghezzaCarattere(testo, pos);
         ++caratteri;
     }
     std::string out(1, '"');

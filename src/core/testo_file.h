@@ -35,6 +35,10 @@ std::optional<std::string_view> ValoreRiga(std::string_view riga);
 // Values too long for a long saturate, so that the caller still sees them out of range.
 std::optional<long> LeggiNumeroIntero(std::string_view testo);
 
+// Bytes of the UTF-8 character that starts at `pos`; a byte that opens no valid sequence is
+// a character of its own.
+std::size_t LunghezzaCarattere(std::string_view testo, std::size_t pos);
+
 // A text for a message, in quotes and cut short when long.
 std::string Citazione(std::string_view testo);
 

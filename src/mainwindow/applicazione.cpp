@@ -10,6 +10,7 @@ namespace ardenvo {
 
 Applicazione::Applicazione(QApplication& app) : sim_(std::make_unique<Simulazione>()) {
     QApplication::setApplicationName(QStringLiteral("Ardenvo"));
+    // Every window takes it, the ownerless ones that do not belong to the main window too.
     QApplication::setWindowIcon(IconaProgramma());
     // Buttons and messages of Qt's standard dialogs speak Italian like the rest of the program.
     if (traduzioni_.load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),

@@ -26,10 +26,6 @@ class ArrayControlli : public QObject {
 
     // The element at `indice`, or nullptr where there is none.
     QObject* Elemento(int indice) const;
-    template <typename T>
-    T* Elemento(int indice) const {
-        return qobject_cast<T*>(Elemento(indice));
-    }
 
     // One past the highest index in use.
     int Limite() const { return static_cast<int>(elementi_.size()); }

@@ -8,7 +8,6 @@
 #include <QPushButton>
 
 #include "boards/board_setup.h"
-#include "boards/disegni_qt.h"
 #include "mainwindow/about_dialog.h"
 #include "mainwindow/exit_dialog.h"
 #include "mainwindow/versione.h"
@@ -24,7 +23,6 @@ Form1::Form1(Simulazione& sim, const ServiziForm1& servizi, QWidget* parent)
                        QStringLiteral("/Numeri e Lettere/")) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ardenvo V") + NumeroVersione());
-    setWindowIcon(IconaProgramma());
 
     auto* client = new QWidget(this);
     client->setFixedSize(kLarghezzaClient, kAltezzaClient);

@@ -1,6 +1,6 @@
 #pragma once
-// The main window: menus, the simulated clock, the 23 platform boards, and the room below
-// them for the departures and arrivals panels.
+// The main window: menus, the simulated clock, the 23 platform boards, and the departures and
+// arrivals panels below them.
 //
 // How its controls are found:
 // - A single control carries its own name as objectName ("Command1", "categoria7",
@@ -9,13 +9,11 @@
 //   named after the array ("binario7", "resetta", "ora", "quadro"); its elements stand
 //   wherever the layout puts them and are named "<array>(<index>)", e.g. "resetta(4)".
 // - Controllo(nome) finds either; Controllo(nome, indice) finds an element of an array.
-// - A control added later goes into the client area (centralWidget(), 1021 x 691, absolute
-//   positions), below kFinoBinari for the panels; an array element is added with
+// - Controls stand in the client area (centralWidget(), 1021 x 691, absolute positions), the
+//   panels below kFinoBinari; an array element is added with
 //   NuovoArray(nome)->Aggiungi(indice, widget), which also names it.
 //
-// The handlers and variables keep the names of the system's design. Handlers that later parts
-// of the program fill in are declared in their groups below; their empty bodies live in
-// main_window_stubs.cpp until then.
+// The handlers and variables keep the names of the system's design.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -27,6 +25,7 @@
 #include <string_view>
 
 #include "boards/animazione.h"
+#include "boards/elenchi_qt.h"
 #include "core/comandi_file.h"
 #include "core/model.h"
 #include "mainwindow/array_controlli.h"
@@ -41,12 +40,6 @@ namespace ardenvo {
 
 class Form2;
 class Form4;
-class Tessera;
-
-// A text of the plain C++ half, as the widgets show it.
-inline QString DaUtf8(std::string_view testo) {
-    return QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size()));
-}
 
 class Form1 : public QMainWindow, public PannelloBinari {
     Q_OBJECT
@@ -61,7 +54,6 @@ class Form1 : public QMainWindow, public PannelloBinari {
     static constexpr int kFinoBinari = 530;
 
     Simulazione& simulazione() { return sim_; }
-    const ServiziForm1& servizi() const { return servizi_; }
 
     // ---- Finding controls by name ----
     // indice < 0: the single control or the array itself named `nome`; otherwise the element
@@ -140,8 +132,6 @@ class Form1 : public QMainWindow, public PannelloBinari {
     // The animation holds the window's one set of animation variables: the board that turns
     // (binario, contbinario), its ticks (conttimer) and the delay step (incritardo).
     AnimazioneBinari& animazione() { return animazione_; }
-    int conttimer() const { return animazione_.conttimer; }
-    std::int16_t incritardo() const { return animazione_.incritardo; }
     Form2* DialogoInserimento() const;  // the open insert dialog, if any
     // What the animation drives on this window.
     bool ResetAbilitato(int riga) const override;
@@ -156,7 +146,7 @@ class Form1 : public QMainWindow, public PannelloBinari {
     QPointer<Form2> form2_;
 
   public:
-    // ---- Central boards (body in main_window_stubs.cpp) ----
+    // ---- Central boards: not built yet, their menu items do nothing ----
     void quadro_Click(int Index);
 
     // ---- Announcements (main_window_annunci.cpp) ----
@@ -171,8 +161,6 @@ class Form1 : public QMainWindow, public PannelloBinari {
     std::int16_t binario = 0;  // board 1..23 being drawn
     int contbinario = 0;       // its row, binario - 1
     int n = 0;                 // tile index the drawing operations read
-    int contalterno = 0;       // panel monitor: blink counter
-    int contmonitor = 0;       // panel monitor: tick counter
     // Control names of board `binario`, set by Assegna_Binari.
     QString binariolett;
     QString categoria;

@@ -20,7 +20,6 @@ constexpr QRect Twip(int x, int y, int larghezza, int altezza) {
             altezza / kTwipPerPixel};
 }
 
-const QColor kFondoCella(50, 56, 66);
 const QColor kBordoCella(112, 120, 132);
 
 // The dark face of one board, with the line it shares with its neighbours.
@@ -28,14 +27,14 @@ class CellaBinario : public QWidget {
   public:
     explicit CellaBinario(QWidget* padre) : QWidget(padre) {
         QPalette tavolozza = palette();
-        tavolozza.setColor(QPalette::WindowText, QColor(226, 230, 236));
+        tavolozza.setColor(QPalette::WindowText, kScrittaTabellone);
         setPalette(tavolozza);
     }
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter pittore(this);
-        pittore.fillRect(rect(), kFondoCella);
+        pittore.fillRect(rect(), kFondoTabellone);
         pittore.setPen(kBordoCella);
         pittore.drawRect(rect().adjusted(0, 0, -1, -1));
     }

@@ -21,7 +21,7 @@ void Form1::CreaOrologio(QWidget* client) {
     quadrante->setPalette(tavolozza);
 
     // Left to right: ora(1) ora(0) : minuto(1) minuto(0) : secondo(1) secondo(0).
-    const QImage zero = ZeroOrologio();
+    const QImage zero = CifraOrologio(0);
     const QImage duePunti = DuePuntiOrologio();
     int x = 4;
     auto cifre = [&](const char* nome) {

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "boards/board_setup.h"
+#include "boards/disegni_qt.h"
 #include "core/monitor.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/train_info_window.h"
@@ -14,10 +16,10 @@ namespace {
 
 // Rows are 240 twips apart, level with the buttons beside them; the headers sit one row above.
 constexpr int kAltezzaRiga = 16;
-constexpr int kPrimaRiga = 8520 / 15;
+constexpr int kPrimaRiga = 8520 / kTwipPerPixel;
 constexpr int kTestata = kPrimaRiga - kAltezzaRiga;
-constexpr int kAltezzaPulsante = 255 / 15;
-constexpr int kLarghezzaPulsante = 375 / 15;
+constexpr int kAltezzaPulsante = 255 / kTwipPerPixel;
+constexpr int kLarghezzaPulsante = 375 / kTwipPerPixel;
 
 struct ColonnaPannello {
     const char* nome;
@@ -37,12 +39,10 @@ constexpr int kLarghezzaPannello = [] {
     return somma;
 }();
 // Departures end at the "i" buttons, arrivals at their first announcement button.
-constexpr int kSinistraPartenze = 6600 / 15 - 1 - kLarghezzaPannello;
-constexpr int kSinistraArrivi = 14400 / 15 - 1 - kLarghezzaPannello;
+constexpr int kSinistraPartenze = 6600 / kTwipPerPixel - 1 - kLarghezzaPannello;
+constexpr int kSinistraArrivi = 14400 / kTwipPerPixel - 1 - kLarghezzaPannello;
 
 const QColor kInchiostro(24, 32, 44);
-const QColor kFondoTestata(50, 56, 66);
-const QColor kTestoTestata(226, 230, 236);
 const QColor kRigaPari(250, 251, 253);
 const QColor kRigaDispari(232, 236, 242);
 
@@ -74,7 +74,7 @@ class FondoPannello : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter pittore(this);
-        pittore.fillRect(0, 0, width(), kAltezzaRiga, kFondoTestata);
+        pittore.fillRect(0, 0, width(), kAltezzaRiga, kFondoTabellone);
         for (int k = 1; k <= kRighePerPannello; ++k)
             pittore.fillRect(0, k * kAltezzaRiga, width(), kAltezzaRiga,
                              k % 2 ? kRigaPari : kRigaDispari);
@@ -84,7 +84,7 @@ class FondoPannello : public QWidget {
             if (x > 0) pittore.drawLine(x, kAltezzaRiga, x, height());
             x += colonna.larghezza;
         }
-        pittore.setPen(kFondoTestata);
+        pittore.setPen(kFondoTabellone);
         pittore.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 };
@@ -145,7 +145,8 @@ void Form1::CreaPannelli(QWidget* client) {
             etichetta->setGeometry(x, kTestata + k * kAltezzaRiga, colonna.larghezza, kAltezzaRiga);
             etichetta->setFont(intestazione ? testata : cella);
             QPalette tavolozza = etichetta->palette();
-            tavolozza.setColor(QPalette::WindowText, intestazione ? kTestoTestata : kInchiostro);
+            tavolozza.setColor(QPalette::WindowText,
+                               intestazione ? kScrittaTabellone : kInchiostro);
             etichetta->setPalette(tavolozza);
             NuovoArray(QString::fromLatin1(colonna.nome))->Aggiungi(riga, etichetta);
             x += colonna.larghezza;
@@ -173,7 +174,7 @@ void Form1::CreaPannelli(QWidget* client) {
     };
     const QFont piccola = Carattere(client, 9, true);
     for (const auto& colonna : colonne) {
-        const int x = colonna.sinistra / 15;
+        const int x = colonna.sinistra / kTwipPerPixel;
         if (colonna.titolo >= 0) {
             auto* titolo = new QLabel(QString::fromLatin1(colonna.testoTitolo), client);
             titolo->setGeometry(x, kTestata, kLarghezzaPulsante, kAltezzaRiga);
@@ -199,8 +200,6 @@ void Form1::CreaPannelli(QWidget* client) {
 
 void Form1::Timer3_Timer() {
     ardenvo::Timer3_Timer(sim_, pannelli);
-    contmonitor = pannelli.contmonitor;
-    contalterno = pannelli.contalterno;
     MostraPannelli();
 }
 

@@ -1,5 +1,5 @@
-// Handlers whose work comes with later parts of the program. Each part removes its group here
-// and brings its own file.
+// Commands whose windows the program does not have yet: their menu items are there and do
+// nothing.
 
 #include "mainwindow/main_window.h"
 

@@ -7,12 +7,15 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStringList>
 
 #include "mainwindow/about_dialog.h"
 
 namespace ardenvo {
+namespace {
 
-const QStringList& RegistroSistema::ProgrammiInfoSistema() {
+// System-information programs, the first found on PATH answering.
+const QStringList& ProgrammiInfoSistema() {
     static const QStringList programmi = {QStringLiteral("hardinfo2"),
                                           QStringLiteral("hardinfo"),
                                           QStringLiteral("gnome-system-monitor"),
@@ -22,6 +25,8 @@ const QStringList& RegistroSistema::ProgrammiInfoSistema() {
                                           QStringLiteral("xfce4-taskmanager")};
     return programmi;
 }
+
+}  // namespace
 
 std::optional<ValoreRegistro> RegistroSistema::Leggi(std::uint32_t radice, const QString& chiave,
                                                      const QString& nome) const {

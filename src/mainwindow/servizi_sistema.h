@@ -1,8 +1,6 @@
 #pragma once
 // The real seams of the main window.
 
-#include <QStringList>
-
 #include "mainwindow/servizi.h"
 
 namespace ardenvo {
@@ -13,8 +11,6 @@ class RegistroSistema final : public Registro {
   public:
     std::optional<ValoreRegistro> Leggi(std::uint32_t radice, const QString& chiave,
                                         const QString& nome) const override;
-
-    static const QStringList& ProgrammiInfoSistema();
 };
 
 class AvvioProgrammiSistema final : public AvvioProgrammi {
@@ -35,8 +31,6 @@ class DialogoFileSistema final : public DialogoFile {
     DialogoFileSistema();
     std::optional<QString> Apri(QWidget* finestra, const QString& filtro) override;
     std::optional<QString> Salva(QWidget* finestra, const QString& filtro) override;
-
-    const QString& cartella() const { return cartella_; }
 
   private:
     std::optional<QString> Scegli(QWidget* finestra, const QString& filtro, bool salva);

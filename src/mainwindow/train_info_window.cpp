@@ -6,9 +6,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include "boards/elenchi_qt.h"
 #include "core/convertitori.h"
 #include "core/fermate.h"
-#include "mainwindow/main_window.h"
 
 namespace ardenvo {
 
