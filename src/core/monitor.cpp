@@ -47,6 +47,9 @@ void Lampeggia(Lista l, StatoPannelli& p, bool mostra) {
     }
 }
 
+// Removes the head of the table, moves every train one place up and redraws the seven rows
+// of the panel in the row-show form. A table full up to its last slot gets a cleared record
+// in the place freed at its end.
 void Elimina(Lista l, StatoPannelli& p) {
     if (l.numero <= 0) return;
     --l.numero;
@@ -89,14 +92,6 @@ void Controlla_Cinque_Minuti(Treno& treno, const Orologio& orologio) {
         if (orologio.OraSimulazione == ora && orologio.MinutoSimulazione == minuto)
             treno.PartenzaCinqueMinuti = true;
     }
-}
-
-void Elimina_Prima_Partenza(Orario& orario, StatoPannelli& pannelli) {
-    Elimina(Partenze(orario), pannelli);
-}
-
-void Elimina_Primo_Arrivo(Orario& orario, StatoPannelli& pannelli) {
-    Elimina(Arrivi(orario), pannelli);
 }
 
 void Timer3_Timer(Simulazione& sim, StatoPannelli& pannelli) {

@@ -20,10 +20,4 @@ void Ordina_Treni(Orario& orario);
 // never clears the flag.
 void Controlla_Cinque_Minuti(Treno& treno, const Orologio& orologio);
 
-// Removes the head of the table, moves every train one place up and redraws the seven rows
-// of the panel in the row-show form. A table full up to its last slot gets a cleared record
-// in the place freed at its end.
-void Elimina_Prima_Partenza(Orario& orario, StatoPannelli& pannelli);
-void Elimina_Primo_Arrivo(Orario& orario, StatoPannelli& pannelli);
-
 }  // namespace ardenvo
