@@ -59,9 +59,17 @@ QImage Lampade(int larghezza, int altezza, const std::vector<QRectF>& lampade) {
 QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo) {
     QFont carattere(QStringLiteral("DejaVu Sans"));
     carattere.setBold(true);
+    return CarattereCheEntra(carattere, {testo}, larghezza, massimo);
+}
+
+QFont CarattereCheEntra(QFont carattere, const QStringList& testi, int larghezza, int massimo) {
     for (int pixel = massimo; pixel > 4; --pixel) {
         carattere.setPixelSize(pixel);
-        if (QFontMetrics(carattere).horizontalAdvance(testo) <= larghezza) break;
+        const QFontMetricsF metriche(carattere);
+        if (std::all_of(testi.begin(), testi.end(), [&](const QString& testo) {
+                return metriche.horizontalAdvance(testo) <= larghezza;
+            }))
+            break;
     }
     return carattere;
 }

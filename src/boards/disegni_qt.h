@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QStringList>
 
 namespace ardenvo {
 
@@ -23,5 +24,8 @@ QIcon IconaProgramma();              // 32 x 32: a small platform board
 
 // The largest bold face of at most `massimo` pixels whose `testo` fits in `larghezza`.
 QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo);
+// The largest size of at most `massimo` pixels of `carattere` in which each of `testi` fits in
+// `larghezza`.
+QFont CarattereCheEntra(QFont carattere, const QStringList& testi, int larghezza, int massimo);
 
 }  // namespace ardenvo

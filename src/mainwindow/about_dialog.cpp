@@ -50,15 +50,16 @@ frmAbout::frmAbout(const ServiziForm1& servizi, QWidget* parent)
     grande.setPointSizeF(grande.pointSizeF() * 1.6);
     grande.setBold(true);
     titolo->setFont(grande);
-    Etichetta(this, "lblVersion", QString(), {70, 48, 296, 18});
+    // Two lines for the credits and three for the description, all above the separator.
+    Etichetta(this, "lblVersion", QString(), {70, 46, 296, 18});
     Etichetta(this, "Label1",
               QStringLiteral("Simulatore del sistema di informazione al pubblico di una "
                              "stazione ferroviaria italiana."),
-              {70, 70, 296, 34});
+              {70, 66, 296, 32});
     Etichetta(this, "lblDescription",
               QStringLiteral("Per domande sull'uso del simulatore rivolgersi a chi lo ha "
                              "installato o al gruppo che ne cura lo sviluppo."),
-              {70, 108, 296, 36});
+              {70, 100, 296, 48});
     Riga(this, 152, QColor(128, 128, 128));
     Riga(this, 153, Qt::white);
     Etichetta(this, "lblDisclaimer",
@@ -68,11 +69,11 @@ frmAbout::frmAbout(const ServiziForm1& servizi, QWidget* parent)
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(284, 166, 84, 25);
+    ok->setGeometry(276, 166, 92, 25);
     ok->setDefault(true);  // Enter presses it unless the focus is on another button
     auto* info = new QPushButton(QStringLiteral("&System Info..."), this);
     info->setObjectName(QStringLiteral("cmdSysInfo"));
-    info->setGeometry(284, 198, 84, 25);
+    info->setGeometry(276, 198, 92, 25);
     connect(ok, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(info, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
 

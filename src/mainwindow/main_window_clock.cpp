@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 #include "boards/disegni_qt.h"
 #include "boards/tessera_widget.h"
@@ -67,9 +68,10 @@ void Form1::CreaOrologio(QWidget* client) {
     auto* velocita = new QLabel(DaUtf8(ElencoVelocita[0].Didascalia), client);
     velocita->setObjectName(QStringLiteral("Label4"));
     velocita->setGeometry(920, 72, 89, 17);
-    QFont piccolo = velocita->font();
-    piccolo.setPixelSize(11);
-    velocita->setFont(piccolo);
+    // The design's 89 pixels: the face is as large as lets every caption, 100x too, show whole.
+    QStringList didascalie;
+    for (const Velocita& riga : ElencoVelocita) didascalie << DaUtf8(riga.Didascalia);
+    velocita->setFont(CarattereCheEntra(velocita->font(), didascalie, velocita->width(), 11));
 }
 
 void Form1::Timer1_Timer() {

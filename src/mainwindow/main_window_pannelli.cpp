@@ -26,12 +26,13 @@ struct ColonnaPannello {
     int larghezza;
     Qt::Alignment allineamento;
 };
-// In the order of the cells of a panel row.
+// In the order of the cells of a panel row. Every category name, "BUS", "3'50" and "23:59" fit
+// their columns whole; a longer destination or number is cut, whole in the cell's tooltip.
 constexpr ColonnaPannello kColonne[kCelle] = {
-    {"Numero", 50, Qt::AlignLeft},      {"Destinazione", 142, Qt::AlignLeft},
-    {"Categoriaq", 83, Qt::AlignLeft},  {"Ritardo", 28, Qt::AlignRight},
+    {"Numero", 50, Qt::AlignLeft},      {"Destinazione", 131, Qt::AlignLeft},
+    {"Categoriaq", 88, Qt::AlignLeft},  {"Ritardo", 30, Qt::AlignRight},
     {"Orario", 56, Qt::AlignRight},     {"Orarioeff", 54, Qt::AlignRight},
-    {"Binarioq", 26, Qt::AlignHCenter},
+    {"Binarioq", 30, Qt::AlignHCenter},
 };
 constexpr int kLarghezzaPannello = [] {
     int somma = 0;
@@ -46,6 +47,12 @@ const QColor kInchiostro(24, 32, 44);
 const QColor kRigaPari(250, 251, 253);
 const QColor kRigaDispari(232, 236, 242);
 
+// What a panel cell shows of its text: all of it, or as much as fits before an ellipsis.
+QString TestoMostrato(const QLabel& cella) {
+    return QFontMetricsF(cella.font())
+        .elidedText(cella.text(), Qt::ElideRight, cella.contentsRect().width());
+}
+
 // A cell that cuts a text too long for its column with an ellipsis; text() keeps it whole.
 class CellaPannello : public QLabel {
   public:
@@ -59,9 +66,7 @@ class CellaPannello : public QLabel {
     void paintEvent(QPaintEvent*) override {
         QPainter pittore(this);
         pittore.setPen(palette().color(QPalette::WindowText));
-        const QRect dove = contentsRect();
-        pittore.drawText(dove, static_cast<int>(alignment()),
-                         fontMetrics().elidedText(text(), Qt::ElideRight, dove.width()));
+        pittore.drawText(contentsRect(), static_cast<int>(alignment()), TestoMostrato(*this));
     }
 };
 
@@ -187,8 +192,13 @@ void Form1::CreaPannelli(QWidget* client) {
             QPushButton* pulsante = NuovoPulsante(
                 client, QString::fromLatin1(colonna.didascalia),
                 {x, kPrimaRiga + indice * kAltezzaRiga, kLarghezzaPulsante, kAltezzaPulsante});
-            pulsante->setIcon(pomello);
-            pulsante->setIconSize({12, 12});
+            // The knob marks the announcements; "i" stands alone, so the two never look alike.
+            if (*colonna.didascalia == '\0') {
+                pulsante->setIcon(pomello);
+                pulsante->setIconSize({12, 12});
+            } else {
+                pulsante->setFont(Carattere(pulsante, pulsante->font().pixelSize() + 1, true));
+            }
             if (colonna.suggerimento)
                 pulsante->setToolTip(QString::fromLatin1(colonna.suggerimento));
             array->Aggiungi(indice, pulsante);
@@ -214,6 +224,10 @@ void Form1::MostraPannelli() {
             if (!testo && !visibile) continue;
             auto* etichetta = Controllo<QLabel>(QString::fromLatin1(kColonne[c].nome), riga);
             if (testo) etichetta->setText(DaUtf8(nuova.Testi[c]));
+            // A number cut by its column shows whole on hover, as a destination does.
+            if (testo && c == static_cast<int>(Cella::Numero))
+                etichetta->setToolTip(
+                    TestoMostrato(*etichetta) == etichetta->text() ? QString() : etichetta->text());
             if (visibile) etichetta->setVisible(nuova.Visibile);
         }
         if (nuova.Tooltip != vecchia.Tooltip)
