@@ -69,6 +69,19 @@ QString FiltroQt(const QString& filtro) {
     return voci.join(QStringLiteral(";;"));
 }
 
+void ImpostaDialogoFile(QFileDialog& dialogo, const QString& filtro, bool salva) {
+    dialogo.setWindowTitle(salva ? QStringLiteral("Salva con nome") : QStringLiteral("Apri"));
+    dialogo.setNameFilter(FiltroQt(filtro));
+    dialogo.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogo.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Only a new file gets the filter's extension ("*.vkz" gives ".vkz"): a file to open is
+    // one that exists, under the very name typed.
+    const QString modello = filtro.section(QLatin1Char('|'), 1, 1).trimmed();
+    const bool unaEstensione =
+        modello.startsWith(QStringLiteral("*.")) && !modello.contains(QLatin1Char(';'));
+    dialogo.setDefaultSuffix(salva && unaEstensione ? modello.mid(2) : QString());
+}
+
 DialogoFileSistema::DialogoFileSistema()
     : cartella_(QCoreApplication::applicationDirPath() + QStringLiteral("/scenari")) {}
 
@@ -82,15 +95,8 @@ std::optional<QString> DialogoFileSistema::Salva(QWidget* finestra, const QStrin
 
 std::optional<QString> DialogoFileSistema::Scegli(QWidget* finestra, const QString& filtro,
                                                   bool salva) {
-    const QString testoQt = FiltroQt(filtro);
-    QFileDialog dialogo(finestra, salva ? QStringLiteral("Salva con nome") : QStringLiteral("Apri"),
-                        cartella_, testoQt);
-    dialogo.setAcceptMode(salva ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialogo.setFileMode(salva ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    // A name typed without an extension gets the filter's own: "*.vkz" gives ".vkz".
-    const QString modello = filtro.section(QLatin1Char('|'), 1, 1).trimmed();
-    if (modello.startsWith(QStringLiteral("*.")) && !modello.contains(QLatin1Char(';')))
-        dialogo.setDefaultSuffix(modello.mid(2));
+    QFileDialog dialogo(finestra, QString(), cartella_);
+    ImpostaDialogoFile(dialogo, filtro, salva);
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
         return std::nullopt;
     const QString scelto = dialogo.selectedFiles().constFirst();

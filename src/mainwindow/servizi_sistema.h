@@ -3,6 +3,8 @@
 
 #include "mainwindow/servizi.h"
 
+class QFileDialog;
+
 namespace ardenvo {
 
 // There is no registry here: the one value the About box asks for, the path of a
@@ -36,6 +38,10 @@ class DialogoFileSistema final : public DialogoFile {
     std::optional<QString> Scegli(QWidget* finestra, const QString& filtro, bool salva);
     QString cartella_;
 };
+
+// Title, filter, mode and extension of the file dialog of the open commands (`salva` false) and
+// of "Salva con nome..." (`salva` true): only a name typed for saving gets the extension.
+void ImpostaDialogoFile(QFileDialog& dialogo, const QString& filtro, bool salva);
 
 // Qt's name-filter text for a filter of description|pattern pairs: "File Ardenvo (*.vkd) |*.vkd"
 // becomes "File Ardenvo (*.vkd)". A description that does not show its pattern gets it
