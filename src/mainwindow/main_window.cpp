@@ -107,6 +107,13 @@ QPushButton* Form1::NuovoPulsante(QWidget* padre, const QString& testo, const QR
     return pulsante;
 }
 
+void Form1::PortaDavanti(QWidget* finestra) {
+    finestra->setWindowState(finestra->windowState() & ~Qt::WindowMinimized);
+    finestra->show();
+    finestra->raise();
+    finestra->activateWindow();
+}
+
 QPushButton* Form1::Pulsante(const char* nome, int indice) const {
     return Controllo<QPushButton>(QString::fromLatin1(nome), indice);
 }

@@ -180,6 +180,8 @@ class Form1 : public QMainWindow, public PannelloBinari {
     void CreaBinario(QWidget* client, int binario);
     QAction* Voce(QMenu* menu, const char* nome, const QString& testo);
     static QPushButton* NuovoPulsante(QWidget* padre, const QString& testo, const QRect& dove);
+    // Shows a modeless window in front of the others, restored if it was minimised.
+    static void PortaDavanti(QWidget* finestra);
     QPushButton* Pulsante(const char* nome, int indice = -1) const;
     const RigaBinario* RigaCorrente() const;  // row `contbinario`, if it is one of the 23
     void ImpostaVelocita();

@@ -27,10 +27,7 @@ void Form1::aggiorna_Click(int Index) {
 void Form1::informazioni_Click() {
     // An open dialog keeps the board list it was opened with; it only comes forward.
     if (!form2_) form2_ = new Form2(animazione_, this);
-    form2_->setWindowState(form2_->windowState() & ~Qt::WindowMinimized);
-    form2_->show();
-    form2_->raise();
-    form2_->activateWindow();
+    PortaDavanti(form2_);
 }
 
 Form2* Form1::DialogoInserimento() const {

@@ -244,9 +244,7 @@ void Form1::info_Click(int Index) {
     if (partenza.Destinazione.empty()) return;
     // One window: while it is open it keeps the train it was opened for.
     if (!form4_) form4_ = new Form4(partenza);
-    form4_->show();
-    form4_->raise();
-    form4_->activateWindow();
+    PortaDavanti(form4_);
 }
 
 }  // namespace ardenvo

@@ -132,6 +132,10 @@ TEST_F(PannelliTest, InformationAndAnnouncementButtonsActOnTheirOwnRow) {
 
     Pulsante("info", 0)->click();  // a second press keeps the first train
     EXPECT_TRUE(Form4() == info && info->windowTitle() == "Informazioni sul treno n°22792-A");
+    info->showMinimized();  // and brings it back from the task bar
+    ASSERT_TRUE(info->isMinimized());
+    Pulsante("info", 2)->click();
+    EXPECT_TRUE(Form4() == info && info->isVisible() && !info->isMinimized());
     info->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     Pulsante("info", 0)->click();  // closed, it opens again for the row pressed
