@@ -47,7 +47,7 @@ void VoceEspeak::Lavora() {
             testo = std::move(coda_.front());
             coda_.pop_front();
         }
-        if (!muto_) Pronuncia(testo);
+        Pronuncia(testo);
         // The stream stays open across the texts of one press, so they run on as one
         // sentence; once nothing is waiting, what is buffered is played out.
         if (uscita_ && frequenzaAperta_ && CodaVuota() && !fermo_) {
@@ -66,14 +66,14 @@ bool VoceEspeak::CodaVuota() {
 void VoceEspeak::Pronuncia(const std::string& testo) {
     std::string errore;
     std::optional<AudioSintetizzato> audio = sintesi_(testo, errore);
-    if (!audio) return Ammutolisci(errore);
+    if (!audio) return Segnala(errore);
 
     if (frequenzaAperta_ != audio->Frequenza) {
         if (!uscita_) uscita_ = fabbrica_();
-        if (!uscita_) return Ammutolisci("nessuna uscita audio");
+        if (!uscita_) return Segnala("nessuna uscita audio");
         if (frequenzaAperta_) uscita_->Chiudi();
         frequenzaAperta_.reset();
-        if (!uscita_->Apri(audio->Frequenza, errore)) return Ammutolisci(errore);
+        if (!uscita_->Apri(audio->Frequenza, errore)) return Segnala(errore);
         frequenzaAperta_ = audio->Frequenza;
     }
 
@@ -83,15 +83,15 @@ void VoceEspeak::Pronuncia(const std::string& testo) {
         if (!uscita_->Scrivi(resto.first(quanti), errore)) {
             uscita_->Interrompi();
             frequenzaAperta_.reset();
-            return Ammutolisci(errore);
+            return Segnala(errore);
         }
         resto = resto.subspan(quanti);
     }
 }
 
-void VoceEspeak::Ammutolisci(const std::string& motivo) {
-    muto_ = true;
-    avvisi_ << "Ardenvo: annunci vocali disattivati: " << motivo << "\n" << std::flush;
+void VoceEspeak::Segnala(const std::string& motivo) {
+    if (!segnalati_.insert(motivo).second) return;
+    avvisi_ << "Ardenvo: annuncio vocale non riprodotto: " << motivo << "\n" << std::flush;
 }
 
 }  // namespace ardenvo

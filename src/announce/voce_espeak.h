@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <thread>
 
@@ -19,14 +20,16 @@
 namespace ardenvo {
 
 // Texts are queued and spoken by a thread of the engine's own, whole and in the order handed
-// over, so a press never waits for the speech. Without a sound device or a working
-// synthesiser the announcements stay silent for the rest of the run, and the engine says so
-// once. Destruction cuts off what is being spoken and stops the thread.
+// over, so a press never waits for the speech. A text that cannot be synthesised or played is
+// dropped and the next one tries again, so a sound device busy for a moment silences nothing
+// for good; each distinct failure is reported once. Destruction cuts off what is being spoken
+// and stops the thread.
 class VoceEspeak final : public MotoreVoce {
   public:
     using Sintesi = std::function<std::optional<AudioSintetizzato>(const std::string& testo,
                                                                    std::string& errore)>;
-    // Called once, on the engine's thread, before the first text is played.
+    // Called on the engine's thread before the first text is played, and again at the next
+    // text for as long as it gives no output.
     using FabbricaUscita = std::function<std::unique_ptr<UscitaAudio>()>;
 
     VoceEspeak();  // espeak-ng, the default sound output, notices on standard error
@@ -41,7 +44,7 @@ class VoceEspeak final : public MotoreVoce {
   private:
     void Lavora();
     void Pronuncia(const std::string& testo);
-    void Ammutolisci(const std::string& motivo);
+    void Segnala(const std::string& motivo);
     bool CodaVuota();
 
     Sintesi sintesi_;
@@ -56,7 +59,7 @@ class VoceEspeak final : public MotoreVoce {
     // Owned by the engine's thread.
     std::unique_ptr<UscitaAudio> uscita_;
     std::optional<int> frequenzaAperta_;
-    bool muto_ = false;
+    std::set<std::string> segnalati_;  // failures already reported
 
     std::thread lavoratore_;  // last: starts when everything above exists
 };
