@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Writes a full timetable to the path given: 1001 departures and 1001 arrivals (400 trains
-# that arrive and leave again count in both tables), spread over the whole day, with every
-# record type, category, delay class and service note, comments and blank lines among them.
+# that arrive and leave again count in both tables), with every record type, category, delay
+# class and service note, comments and blank lines among them. Every train is due after the
+# 5:00 start and, even with the worst delay its class can draw, before midnight: opened as
+# shipped, the panels lead with the trains due next.
 # The same file every time: the pseudo-random sequence has a fixed seed.
 set -euo pipefail
 if [ $# -ne 1 ]; then
@@ -16,6 +18,9 @@ awk 'BEGIN {
   split("Parma|Piacenza|Lodi|Modena|Reggio Emilia|Arezzo|Orvieto|Chiusi|Padova|Vicenza|Rovigo|Ferrara", fermate, "|")
   split("Carrozza ristorante|Trasporto bici|Treno storico||Composizione invertita|Servizio minibar", note, "|")
   resto[0] = 601; resto[1] = 601; resto[2] = 400
+  # Minutes of the day: the start, and the worst delay each class 0..4 can draw.
+  inizio = 5 * 60
+  peggiore[0] = 0; peggiore[1] = 5; peggiore[2] = 30; peggiore[3] = 110; peggiore[4] = 230
   r = "\r\n"
   printf "# Orario completo: 1001 partenze e 1001 arrivi%s", r
   printf "Stazione = Nodo di Valcastello%s", r
@@ -36,14 +41,16 @@ awk 'BEGIN {
     categoria = categorie[1 + int(rand() * 11)]
     printf "Categoria = %s%s", categoria, r
     if (n % 40 == 7) printf "# orari da confermare%s", r
-    ora = int(rand() * 24); minuto = int(rand() * 60)
-    arrivo = sprintf(n % 5 == 0 ? "%02d.%02d" : "%d.%d", ora, minuto)
-    sosta = minuto + 2 + int(rand() * 10)
-    partenza = sprintf("%d.%d", (ora + int(sosta / 60)) % 24, sosta % 60)
+    classe = int(rand() * 5)
+    sosta = (tipo == 2 ? 2 + int(rand() * 10) : 0)
+    ultimo = 24 * 60 - 1 - peggiore[classe] - sosta
+    primo = inizio + 1 + int(rand() * (ultimo - inizio))
+    arrivo = sprintf(n % 5 == 0 ? "%02d.%02d" : "%d.%d", int(primo / 60), primo % 60)
+    partenza = sprintf("%d.%d", int((primo + sosta) / 60), (primo + sosta) % 60)
     printf "Arrivo = %s%s", (tipo == 0 ? "-" : arrivo), r
     printf "Partenza = %s%s", (tipo == 1 ? "-" : (tipo == 0 ? arrivo : partenza)), r
     printf "Binario = %d%s", 1 + int(rand() * 16), r
-    printf "Classe ritardo = %d%s", int(rand() * 5), r
+    printf "Classe ritardo = %d%s", classe, r
     if (tipo != 1) {
       quante = int(rand() * 5)
       if (quante == 0) elenco = "-"
