@@ -179,8 +179,7 @@ inline void ProvaMenu(const QWidget& menu, std::vector<std::string>& tagliati) {
 }  // namespace testo_intero
 
 // The texts among `testi` that `w` would not show whole, each tried as its only text: the
-// captions a label takes in turn, the entries of a cell. Drop-down lists are tried with the
-// texts given and with every entry they hold.
+// captions a label takes in turn, the entries a cell or a drop-down list may show.
 inline std::vector<std::string> TestiTagliati(const QWidget& w, const QStringList& testi) {
     std::vector<std::string> tagliati;
     for (const QString& testo : testi) testo_intero::Prova(w, testo, tagliati);
