@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -55,6 +56,17 @@ QImage Lampade(int larghezza, int altezza, const std::vector<QRectF>& lampade) {
 }
 
 }  // namespace
+
+QPushButton* PulsanteDelDisegno(QWidget* padre, const QString& testo, const QRect& dove) {
+    auto* pulsante = new QPushButton(testo, padre);
+    pulsante->setGeometry(dove);
+    // The design's buttons are 17 to 25 pixels high: a small face keeps their captions whole.
+    QFont piccolo = pulsante->font();
+    piccolo.setPixelSize(10);
+    pulsante->setFont(piccolo);
+    pulsante->setFocusPolicy(Qt::TabFocus);
+    return pulsante;
+}
 
 QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo) {
     QFont carattere(QStringLiteral("DejaVu Sans"));
@@ -140,6 +152,28 @@ QIcon IconaProgramma() {
         pittore.drawRect(QRectF(13 * u, 9.3 * u, 16 * u, 0.5 * u));
         pittore.drawRect(QRectF(3 * u, 20.3 * u, 24 * u, 0.5 * u));
         icona.addPixmap(disegno);
+    }
+    return icona;
+}
+
+QIcon FrecciaQuadro(bool su) {
+    QIcon icona;
+    for (QIcon::Mode modo : {QIcon::Normal, QIcon::Disabled}) {
+        QPixmap disegno(9 * kScala, 11 * kScala);
+        disegno.fill(Qt::transparent);
+        QPainter pittore(&disegno);
+        pittore.setRenderHint(QPainter::Antialiasing);
+        pittore.setPen(Qt::NoPen);
+        pittore.setBrush(modo == QIcon::Normal ? QColor(24, 28, 34) : QColor(150, 154, 160));
+        pittore.scale(kScala, kScala);
+        if (!su) {
+            pittore.translate(0, 11);
+            pittore.scale(1, -1);
+        }
+        // A head over a shaft, pointing up before any flip.
+        pittore.drawPolygon(QPolygonF(
+            {{4.5, 0.5}, {8.5, 5.5}, {6, 5.5}, {6, 10.5}, {3, 10.5}, {3, 5.5}, {0.5, 5.5}}));
+        icona.addPixmap(disegno, modo);
     }
     return icona;
 }

@@ -189,7 +189,7 @@ void Form1::CreaPannelli(QWidget* client) {
         }
         ArrayControlli* array = NuovoArray(QString::fromLatin1(colonna.nome));
         for (int indice = 0; indice < kRighePerPannello; ++indice) {
-            QPushButton* pulsante = NuovoPulsante(
+            QPushButton* pulsante = PulsanteDelDisegno(
                 client, QString::fromLatin1(colonna.didascalia),
                 {x, kPrimaRiga + indice * kAltezzaRiga, kLarghezzaPulsante, kAltezzaPulsante});
             // The knob marks the announcements; "i" stands alone, so the two never look alike.
