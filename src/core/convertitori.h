@@ -17,6 +17,18 @@ namespace ardenvo {
 inline constexpr std::size_t kCategorieBinari = 11;
 inline constexpr std::size_t kIndicazioniBinari = 10;
 
+// An insert dialog's entries, as texts where the dialog offers texts.
+struct DatiInserimento {
+    std::string Destinazione{};  // as typed
+    std::string Categoria{};
+    std::string Indicazioni{};
+    std::string Ritardo{};
+    std::int16_t Ora = 0;
+    std::int16_t Minuto = 0;
+    int Binario = 1;           // a platform board's number, or a platform of the station
+    bool Provvisorio = false;  // central boards: the platform is provisional
+};
+
 // The text lowered and cut into the cells, one character each from the first cell; cells past
 // its end hold the empty text, characters past the last cell are dropped.
 void CaratteriMinuscoli(std::string_view testo, std::span<std::string> celle);
