@@ -136,4 +136,26 @@ QIcon IconaProgramma() {
     return icona;
 }
 
+QIcon FrecciaQuadro(bool su) {
+    QIcon icona;
+    for (QIcon::Mode modo : {QIcon::Normal, QIcon::Disabled}) {
+        QPixmap disegno(9 * kScala, 11 * kScala);
+        disegno.fill(Qt::transparent);
+        QPainter pittore(&disegno);
+        pittore.setRenderHint(QPainter::Antialiasing);
+        pittore.setPen(Qt::NoPen);
+        pittore.setBrush(modo == QIcon::Normal ? QColor(24, 28, 34) : QColor(150, 154, 160));
+        pittore.scale(kScala, kScala);
+        if (!su) {
+            pittore.translate(0, 11);
+            pittore.scale(1, -1);
+        }
+        // A head over a shaft, pointing up before any flip.
+        pittore.drawPolygon(QPolygonF(
+            {{4.5, 0.5}, {8.5, 5.5}, {6, 5.5}, {6, 10.5}, {3, 10.5}, {3, 5.5}, {0.5, 5.5}}));
+        icona.addPixmap(disegno, modo);
+    }
+    return icona;
+}
+
 }  // namespace ardenvo

@@ -6,8 +6,17 @@
 #include <QFont>
 #include <QIcon>
 #include <QImage>
+#include <QRect>
+
+#include "boards/board_setup.h"
 
 namespace ardenvo {
+
+// A rectangle of the window's design, given in twips.
+constexpr QRect Twip(int x, int y, int larghezza, int altezza) {
+    return {x / kTwipPerPixel, y / kTwipPerPixel, larghezza / kTwipPerPixel,
+            altezza / kTwipPerPixel};
+}
 
 inline const QColor kFondoOrologio(61, 71, 83);
 // The boards' dark face and light writing; the panels' header rows wear them too.
@@ -20,6 +29,7 @@ QImage CifraOrologio(int cifra);
 QImage DuePuntiOrologio();           // 5 x 17: the colon between two pairs of digits
 QImage CartelloBinario(int numero);  // 41 x 37: blue platform sign, BINARIO over the number
 QIcon IconaProgramma();              // 32 x 32: a small platform board
+QIcon FrecciaQuadro(bool su);        // 9 x 11: the up or down arrow of a central board's row
 
 // The largest bold face of at most `massimo` pixels whose `testo` fits in `larghezza`.
 QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo);

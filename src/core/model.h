@@ -79,6 +79,58 @@ struct RigaBinario {
 
 using RigheBinari = std::array<RigaBinario, kBinari>;
 
+inline constexpr int kRigheQuadro = 10;    // rows of a central board, 0 at the top
+inline constexpr int kLettereQuadro = 20;  // letter tiles of a central board's row
+
+// One row of a central board: for every field the code shown now (Mostrata, Mostrato, Mostrate)
+// and the code its flaps turn to (Finale, Finali), the entry texts the final codes came from,
+// and whether it is free.
+struct RigaQuadro {
+    std::string TestoDestinazione;  // destination or origin as typed, lower-cased
+    std::array<std::string, kLettereQuadro> Caratteri{};  // one character each, empty past the end
+    std::array<std::int16_t, kLettereQuadro> LettereMostrate{};
+    std::array<std::int16_t, kLettereQuadro> LettereFinali{};
+    std::string TestoRitardo;
+    std::int16_t RitardoMostrato = 0;
+    std::int16_t RitardoFinale = 0;
+    std::string TestoCategoria;
+    std::int16_t CategoriaMostrata = 0;
+    std::int16_t CategoriaFinale = 0;
+    std::int16_t OraMostrata = 0;
+    std::int16_t OraFinale = 0;
+    std::int16_t MinutoMostrato = 0;
+    std::int16_t MinutoFinale = 0;
+    std::string TestoIndicazioni;
+    std::int16_t IndicazioniMostrate = 0;
+    std::int16_t IndicazioniFinali = 0;
+    std::int16_t BinarioMostrato = 0;  // 0 blank, 1..23 platform, 24..46 provisional (code - 23)
+    std::int16_t BinarioFinale = 0;
+    bool Libera = false;  // holds no train
+
+    bool operator==(const RigaQuadro&) const = default;
+};
+
+using RigheQuadro = std::array<RigaQuadro, kRigheQuadro>;
+
+// A central board: its rows and the variables of its window, which outlive the window.
+struct QuadroCentrale {
+    RigheQuadro Righe{};
+    int Indice = 0;           // current row index: the row the board's procedures act on
+    bool PrimoAvvio = false;  // the rows still wait for their first initialisation
+    // What "Aggiorna Tutto" saved of this board's rows; each board has its own.
+    RigheQuadro RigheSalvate{};
+    // Animation step counter and mode; no flag set means the single row `Indice`.
+    std::int16_t contatime = 0;
+    bool spostasu = false;
+    bool spostagiu = false;
+    bool spostatutto = false;
+    bool basta = false;  // "Aggiorna Tutto" is in its compaction phase
+    // The animation timer runs, or, while the window is closed, waits for it to open.
+    bool Timer1 = false;
+
+    bool operator==(const QuadroCentrale&) const = default;
+};
+
 // The one state object of a run, created in main() and handed by reference to the windows.
 struct Simulazione {
     Orario orario;
@@ -87,9 +139,9 @@ struct Simulazione {
     // Current record of each table: set by a panel button right before the record is used.
     int IndicePartenze = 0;
     int IndiceArrivi = 0;
-    // True while the central boards have not been opened in this run.
-    bool PrimoAvvioPartenze = false;
-    bool PrimoAvvioArrivi = false;
+    // The central departures and arrivals boards.
+    QuadroCentrale QuadroPartenze;
+    QuadroCentrale QuadroArrivi;
     std::string FileSalvataggio;
 };
 

@@ -22,4 +22,20 @@ QObject* ArrayControlli::Elemento(int indice) const {
     return elementi_[static_cast<std::size_t>(indice)].data();
 }
 
+ArrayControlli* ArrayControlli::Trova(const QObject* finestra, const QString& nome) {
+    return finestra->findChild<ArrayControlli*>(nome, Qt::FindDirectChildrenOnly);
+}
+
+ArrayControlli* ArrayControlli::Nuovo(QObject* finestra, const QString& nome) {
+    if (ArrayControlli* esistente = Trova(finestra, nome)) return esistente;
+    return new ArrayControlli(nome, finestra);
+}
+
+QObject* ArrayControlli::Controllo(const QObject* finestra, const QString& nome, int indice) {
+    ArrayControlli* array = Trova(finestra, nome);
+    if (indice >= 0) return array ? array->Elemento(indice) : nullptr;
+    if (array) return array;
+    return finestra->findChild<QObject*>(nome);
+}
+
 }  // namespace ardenvo

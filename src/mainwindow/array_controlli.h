@@ -30,6 +30,14 @@ class ArrayControlli : public QObject {
     // One past the highest index in use.
     int Limite() const { return static_cast<int>(elementi_.size()); }
 
+    // The array `nome` of `finestra`, or nullptr.
+    static ArrayControlli* Trova(const QObject* finestra, const QString& nome);
+    // The array `nome` of `finestra`, created the first time it is named.
+    static ArrayControlli* Nuovo(QObject* finestra, const QString& nome);
+    // indice < 0: the single control or the array named `nome`; otherwise element `indice`
+    // of the array `nome`. nullptr when there is none.
+    static QObject* Controllo(const QObject* finestra, const QString& nome, int indice);
+
   private:
     std::vector<QPointer<QObject>> elementi_;
 };

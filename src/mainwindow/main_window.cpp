@@ -136,24 +136,20 @@ void Form1::Form_Load() {
     }
 
     Controllo<QAction>(QStringLiteral("salva"))->setEnabled(false);
-    sim_.PrimoAvvioPartenze = true;
-    sim_.PrimoAvvioArrivi = true;
+    sim_.QuadroPartenze.PrimoAvvio = true;
+    sim_.QuadroArrivi.PrimoAvvio = true;
 }
 
 ArrayControlli* Form1::Array(const QString& nome) const {
-    return findChild<ArrayControlli*>(nome, Qt::FindDirectChildrenOnly);
+    return ArrayControlli::Trova(this, nome);
 }
 
 ArrayControlli* Form1::NuovoArray(const QString& nome) {
-    if (ArrayControlli* esistente = Array(nome)) return esistente;
-    return new ArrayControlli(nome, this);
+    return ArrayControlli::Nuovo(this, nome);
 }
 
 QObject* Form1::Controllo(const QString& nome, int indice) const {
-    ArrayControlli* array = Array(nome);
-    if (indice >= 0) return array ? array->Elemento(indice) : nullptr;
-    if (array) return array;
-    return findChild<QObject*>(nome);
+    return ArrayControlli::Controllo(this, nome, indice);
 }
 
 QString Form1::PercorsoTessera(std::string_view file) const {

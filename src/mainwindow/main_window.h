@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QString>
 #include <QTimer>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -26,6 +27,7 @@
 
 #include "boards/animazione.h"
 #include "boards/elenchi_qt.h"
+#include "central/quadro.h"
 #include "core/comandi_file.h"
 #include "core/model.h"
 #include "mainwindow/array_controlli.h"
@@ -40,6 +42,7 @@ namespace ardenvo {
 
 class Form2;
 class Form4;
+class FormQuadro;
 
 class Form1 : public QMainWindow, public PannelloBinari {
     Q_OBJECT
@@ -146,9 +149,19 @@ class Form1 : public QMainWindow, public PannelloBinari {
     QPointer<Form2> form2_;
 
   public:
-    // ---- Central boards: not built yet, their menu items do nothing ----
+    // ---- Central boards (main_window_quadri.cpp) ----
+    // Opens the departures board (0) or the arrivals board (any other Index), or brings the
+    // open one to the front.
     void quadro_Click(int Index);
+    // The board's window while it is open, else nullptr.
+    FormQuadro* QuadroAperto(QualeQuadro quale) const;
+    // The board's menu "Inserisci dati": opens its entry dialog or brings it to the front.
+    void ApriInserimentoQuadro(QualeQuadro quale);
 
+  private:
+    std::array<QPointer<FormQuadro>, 2> quadri_;
+
+  public:
     // ---- Announcements (main_window_annunci.cpp) ----
     void annuncioprova_Click(int Index);
     void annuncioritardop_Click(int Index);

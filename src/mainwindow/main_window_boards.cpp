@@ -14,12 +14,6 @@
 namespace ardenvo {
 namespace {
 
-// Board positions are given in twips from the cell's corner.
-constexpr QRect Twip(int x, int y, int larghezza, int altezza) {
-    return {x / kTwipPerPixel, y / kTwipPerPixel, larghezza / kTwipPerPixel,
-            altezza / kTwipPerPixel};
-}
-
 const QColor kBordoCella(112, 120, 132);
 
 // The dark face of one board, with the line it shares with its neighbours.

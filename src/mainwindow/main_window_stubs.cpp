@@ -5,7 +5,7 @@
 
 namespace ardenvo {
 
-// Central boards.
-void Form1::quadro_Click(int) {}
+// The central boards' entry dialog.
+void Form1::ApriInserimentoQuadro(QualeQuadro) {}
 
 }  // namespace ardenvo

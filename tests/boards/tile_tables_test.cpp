@@ -37,5 +37,26 @@ TEST(TileTables, PartialFieldsAndCodesOutsideTheListsLeaveTilesAlone) {
               "9 5, _ _, - -, - -");
 }
 
+TEST(TileTables, CentralBoardsKnowTheBusTheForecourtAndProvisionalPlatforms) {
+    // The platform boards stop one entry short of the central boards' lists.
+    EXPECT_EQ(Nomi(FileCategoria(11), FileCategoriaQuadro(11), FileCategoriaQuadro(12),
+                   FileCategoriaQuadro(0), FileCategoriaQuadro(-1)),
+              "-, buscat, -, catvuoto, -");
+    EXPECT_EQ(Nomi(FileIndicazioni(10), FileIndicazioniQuadro(10), FileIndicazioniQuadro(11),
+                   FileIndicazioniQuadro(0), FileIndicazioniQuadro(-1)),
+              "-, esterno, -, indicazioni, -");
+    // A central board's hour 0 reads "00"; its other hours are the platform boards'.
+    EXPECT_EQ(Nomi(FileOraQuadro(0), FileOraQuadro(7), FileOraQuadro(24), FileOraQuadro(25)),
+              "0 0, 7 -, _ _, - -");
+    // Units then tens. Plain 1..9 leave the tens alone; provisional 1..9 blank them, since
+    // they follow 23 in the cycle.
+    EXPECT_EQ(Nomi(FileBinarioQuadro(0), FileBinarioQuadro(5), FileBinarioQuadro(10),
+                   FileBinarioQuadro(23), FileBinarioQuadro(24), FileBinarioQuadro(30),
+                   FileBinarioQuadro(33), FileBinarioQuadro(46)),
+              "_ _, 5 -, 0 1, 3 2, 1p _, 7p _, 0p 1p, 3p 2p");
+    EXPECT_EQ(Nomi(FileBinarioQuadro(-1), FileBinarioQuadro(47), FileBinarioQuadro(100)),
+              "- -, - -, - -");
+}
+
 }  // namespace
 }  // namespace ardenvo
