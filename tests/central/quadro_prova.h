@@ -40,7 +40,7 @@ class VistaFinta final : public VistaQuadro {
 };
 
 // Train `nome` ('A'..'Z') at rest: every field has a code of its own.
-inline RigaQuadro Treno(char nome) {
+inline RigaQuadro TrenoProva(char nome) {
     const auto n = static_cast<std::int16_t>(nome - 'A');
     RigaQuadro riga;
     riga.TestoDestinazione = std::string(1, nome);
@@ -73,7 +73,7 @@ inline RigaQuadro RigaLibera() {
 // A free row is "."; a train is its letter.
 inline void Scrivi(QuadroCentrale& quadro, const std::string& righe) {
     for (int r = 0; r < kRigheQuadro; ++r)
-        quadro.Righe[r] = righe[r] == '.' ? RigaLibera() : Treno(righe[r]);
+        quadro.Righe[r] = righe[r] == '.' ? RigaLibera() : TrenoProva(righe[r]);
 }
 
 // Every shown and final code of a row, in one list.
@@ -95,7 +95,7 @@ inline std::string Leggi(const QuadroCentrale& quadro) {
     for (const RigaQuadro& riga : quadro.Righe) {
         const char nome = riga.TestoDestinazione.empty() ? '?' : riga.TestoDestinazione[0];
         const bool giusta =
-            riga.Libera ? Codici(riga) == Codici(RigaLibera()) : riga == Treno(nome);
+            riga.Libera ? Codici(riga) == Codici(RigaLibera()) : riga == TrenoProva(nome);
         righe += !giusta ? '?' : riga.Libera ? '.' : nome;
     }
     return righe;

@@ -219,7 +219,7 @@ TEST_F(QuadroTest, ResetTurnsTheRowToBlankAndSwitchesItsButtonOffAtOnce) {
     EXPECT_FALSE(v.reset[1]);
     EXPECT_TRUE(v.reset[0]);
     EXPECT_EQ(riga.TestoDestinazione, "B");
-    EXPECT_EQ(riga.OraMostrata, Treno('B').OraMostrata) << "shown codes wait for the flaps";
+    EXPECT_EQ(riga.OraMostrata, TrenoProva('B').OraMostrata) << "shown codes wait for the flaps";
     EXPECT_EQ(riga.OraFinale, OraVuota);
     EXPECT_EQ(q.Indice, 1);
     Corri(q, v);
@@ -232,9 +232,9 @@ TEST_F(QuadroTest, AMoveExchangesWholeRecordsAndEachRowTurnsFromWhatItShowed) {
     Sposta_Su(q, 1, v);
     EXPECT_EQ(q.Righe[0].TestoDestinazione, "B");
     EXPECT_EQ(q.Righe[1].TestoDestinazione, "A");
-    EXPECT_EQ(q.Righe[0].LettereMostrate, Treno('A').LettereFinali);
-    EXPECT_EQ(q.Righe[1].BinarioMostrato, Treno('B').BinarioFinale);
-    EXPECT_EQ(q.Righe[0].BinarioFinale, Treno('B').BinarioFinale);
+    EXPECT_EQ(q.Righe[0].LettereMostrate, TrenoProva('A').LettereFinali);
+    EXPECT_EQ(q.Righe[1].BinarioMostrato, TrenoProva('B').BinarioFinale);
+    EXPECT_EQ(q.Righe[0].BinarioFinale, TrenoProva('B').BinarioFinale);
     EXPECT_TRUE(q.spostasu);
     EXPECT_EQ(q.contatime, 0);
     EXPECT_EQ(q.Indice, 1);
@@ -244,7 +244,7 @@ TEST_F(QuadroTest, AMoveExchangesWholeRecordsAndEachRowTurnsFromWhatItShowed) {
     // Past a free row: the train's row turns to blank, the free row to the train.
     Sposta_Giu(q, 4, v);
     EXPECT_EQ(Codici(q.Righe[5]), [] {
-        RigaQuadro attesa = Treno('C');
+        RigaQuadro attesa = TrenoProva('C');
         attesa.LettereMostrate = RigaLibera().LettereFinali;
         attesa.OraMostrata = OraVuota;
         attesa.MinutoMostrato = MinutoVuoto;
@@ -310,7 +310,7 @@ TEST_F(QuadroTest, TheBlankingPhaseTurnsTheRowsFromTheGapDownToBlank) {
     Timer1_Timer(q, v);  // the last tick of the blanking phase starts the compaction
     EXPECT_TRUE(q.spostatutto && q.basta);
     EXPECT_EQ(q.contatime, 1);
-    EXPECT_EQ(q.Righe[2].LettereFinali, Treno('C').LettereFinali);
+    EXPECT_EQ(q.Righe[2].LettereFinali, TrenoProva('C').LettereFinali);
     EXPECT_EQ(q.Righe[2].LettereMostrate, RigaLibera().LettereMostrate);
 }
 
@@ -388,7 +388,7 @@ TEST_F(QuadroTest, AStarterFinishesTheRunningAnimationBeforeItStarts) {
 std::function<void(RigaQuadro&)> Entrata(char nome) {
     return [nome](RigaQuadro& riga) {
         const std::int16_t binario = riga.BinarioMostrato;
-        riga = Treno(nome);
+        riga = TrenoProva(nome);
         riga.LettereMostrate.fill(0);
         riga.CategoriaMostrata = riga.RitardoMostrato = riga.IndicazioniMostrate = 0;
         riga.OraMostrata = OraVuota;
