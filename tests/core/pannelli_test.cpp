@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/codici.h"
 #include "core/convertitori.h"
 #include "core/fermate.h"
@@ -75,27 +73,6 @@ TEST(Convertitori, CentralBoardsKnowTheWholeListsWithTheSameRules) {
     // Letters and delays go through the platform boards' converters: the texts that miss there.
     Controlla(Lettera_Numero, {{"a", 1}, {"z", 25}, {"k", -1}, {"7", -1}, {"A", -1}, {"", -1}});
     Controlla(Ritardo_Numero, {{"1'30", 90}, {"", -1}, {"60", -1}});
-}
-
-TEST(Convertitori, TextCutIntoLowerCaseCharacters) {
-    const std::pair<std::string_view, std::vector<std::string>> casi[] = {
-        {"Roma Termini", {"r", "o", "m", "a", " ", "t", "e", "r", "m", "i", "n", "i"}},
-        {"FORL\xC3\x8C", {"f", "o", "r", "l", "\xC3\xAC"}},  // one cell per character
-        {"", {}},
-        {"abcdefghijklmnopqrstuvwxyz",
-         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"}},
-    };
-    for (const auto& [testo, attese] : casi) {
-        std::array<std::string, 12> celle;
-        celle.fill("x");  // whatever the cells held before
-        CaratteriMinuscoli(testo, celle);
-        // Filled from the first cell, and nothing left of what the cells held.
-        std::vector<std::string> piene(celle.begin(), celle.begin() + attese.size());
-        EXPECT_EQ(piene, attese) << testo;
-        EXPECT_TRUE(std::all_of(celle.begin() + attese.size(), celle.end(),
-                                [](const std::string& c) { return c.empty(); }))
-            << testo;
-    }
 }
 
 TEST(ElencoFermate, EntriesUpToTheClosingDotAndNoMoreThan101) {
