@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -55,6 +56,17 @@ QImage Lampade(int larghezza, int altezza, const std::vector<QRectF>& lampade) {
 }
 
 }  // namespace
+
+QPushButton* PulsanteDelDisegno(QWidget* padre, const QString& testo, const QRect& dove) {
+    auto* pulsante = new QPushButton(testo, padre);
+    pulsante->setGeometry(dove);
+    // The design's buttons are 17 to 25 pixels high: a small face keeps their captions whole.
+    QFont piccolo = pulsante->font();
+    piccolo.setPixelSize(10);
+    pulsante->setFont(piccolo);
+    pulsante->setFocusPolicy(Qt::TabFocus);
+    return pulsante;
+}
 
 QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo) {
     QFont carattere(QStringLiteral("DejaVu Sans"));

@@ -10,6 +10,9 @@
 
 #include "boards/board_setup.h"
 
+class QPushButton;
+class QWidget;
+
 namespace ardenvo {
 
 // A rectangle of the window's design, given in twips.
@@ -30,6 +33,9 @@ QImage DuePuntiOrologio();           // 5 x 17: the colon between two pairs of d
 QImage CartelloBinario(int numero);  // 41 x 37: blue platform sign, BINARIO over the number
 QIcon IconaProgramma();              // 32 x 32: a small platform board
 QIcon FrecciaQuadro(bool su);        // 9 x 11: the up or down arrow of a central board's row
+
+// A button of the window's design at `dove`, in the small face that keeps its caption whole.
+QPushButton* PulsanteDelDisegno(QWidget* padre, const QString& testo, const QRect& dove);
 
 // The largest bold face of at most `massimo` pixels whose `testo` fits in `larghezza`.
 QFont CarattereCheEntra(const QString& testo, int larghezza, int massimo);

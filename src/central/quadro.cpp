@@ -34,27 +34,13 @@ void PerOgniCampo(RigaQuadro& riga, F&& f) {
     f(riga.BinarioMostrato, riga.BinarioFinale, kGiroBinario);
 }
 
-void ConcludiRiga(RigaQuadro& riga) {
-    PerOgniCampo(
-        riga, [](std::int16_t& mostrato, std::int16_t finale, std::int16_t) { mostrato = finale; });
-}
-
 // After an exchange each row of the pair shows what the other row was turning to, which is
 // what stood in it before: the animation then turns it to the train that moved in.
 void Sposta_Binario(QuadroCentrale& quadro, int sopra) {
     RigaQuadro& su = quadro.Righe[sopra];
     RigaQuadro& giu = quadro.Righe[sopra + 1];
-    const auto mostra = [](RigaQuadro& riga, const RigaQuadro& da) {
-        riga.LettereMostrate = da.LettereFinali;
-        riga.OraMostrata = da.OraFinale;
-        riga.MinutoMostrato = da.MinutoFinale;
-        riga.CategoriaMostrata = da.CategoriaFinale;
-        riga.RitardoMostrato = da.RitardoFinale;
-        riga.IndicazioniMostrate = da.IndicazioniFinali;
-        riga.BinarioMostrato = da.BinarioFinale;
-    };
-    mostra(su, giu);
-    mostra(giu, su);
+    MostraFinaliDi(su, giu);
+    MostraFinaliDi(giu, su);
 }
 
 void Avvia(QuadroCentrale& quadro, VistaQuadro* vista) {
@@ -71,6 +57,16 @@ QuadroCentrale& Quadro(Simulazione& sim, QualeQuadro quale) {
 
 const QuadroCentrale& Quadro(const Simulazione& sim, QualeQuadro quale) {
     return quale == QualeQuadro::Partenze ? sim.QuadroPartenze : sim.QuadroArrivi;
+}
+
+void MostraFinaliDi(RigaQuadro& riga, const RigaQuadro& da) {
+    riga.LettereMostrate = da.LettereFinali;
+    riga.OraMostrata = da.OraFinale;
+    riga.MinutoMostrato = da.MinutoFinale;
+    riga.CategoriaMostrata = da.CategoriaFinale;
+    riga.RitardoMostrato = da.RitardoFinale;
+    riga.IndicazioniMostrate = da.IndicazioniFinali;
+    riga.BinarioMostrato = da.BinarioFinale;
 }
 
 void SvuotaFinali(RigaQuadro& riga) {
@@ -194,10 +190,10 @@ void Timer1_Timer(QuadroCentrale& quadro, VistaQuadro& vista) {
 
 void ConcludiAnimazione(QuadroCentrale& quadro, VistaQuadro* vista) {
     if (!quadro.Timer1) return;
-    for (RigaQuadro& riga : quadro.Righe) ConcludiRiga(riga);
+    for (RigaQuadro& riga : quadro.Righe) MostraFinaliDi(riga, riga);
     if (quadro.spostatutto && !quadro.basta) {
         riattiva_tutto(quadro, nullptr);
-        for (RigaQuadro& riga : quadro.Righe) ConcludiRiga(riga);
+        for (RigaQuadro& riga : quadro.Righe) MostraFinaliDi(riga, riga);
     }
     quadro.spostasu = quadro.spostagiu = quadro.spostatutto = false;
     quadro.contatime = 0;

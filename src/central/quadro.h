@@ -38,6 +38,8 @@ inline constexpr int kTickAnimazione = 65;
 // ---- Rows ----
 // Blank final codes: what a cleared row turns to.
 void SvuotaFinali(RigaQuadro& riga);
+// The shown codes of `riga` become the final codes of `da` (the same row brings it to rest).
+void MostraFinaliDi(RigaQuadro& riga, const RigaQuadro& da);
 // Every row free and showing the blank codes; the board's first opening in a run.
 void Inizializzazione(QuadroCentrale& quadro);
 // First free row from the top, or nothing when all ten hold trains.

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -124,6 +125,8 @@ void FormQuadro::CreaControlli() {
     tavolozza.setColor(QPalette::WindowText, kScrittaTabellone);
     client->setPalette(tavolozza);
     setCentralWidget(client);
+    // The board has one size: the window follows its face.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     struct Intestazione {
         const char* testo;
@@ -167,15 +170,6 @@ void FormQuadro::CreaControlli() {
     ArrayControlli* reset = NuovoArray(QStringLiteral("reset"));
     ArrayControlli* giu = NuovoArray(QStringLiteral("giu"));
     ArrayControlli* su = NuovoArray(QStringLiteral("su"));
-    auto pulsante = [client](QRect dove) {
-        auto* nuovo = new QPushButton(client);
-        nuovo->setGeometry(dove);
-        QFont piccolo = nuovo->font();
-        piccolo.setPixelSize(10);
-        nuovo->setFont(piccolo);
-        nuovo->setFocusPolicy(Qt::TabFocus);
-        return nuovo;
-    };
     for (int r = 0; r < kRigheQuadro; ++r) {
         auto* duepunti = new QLabel(QStringLiteral(":"), client);
         QFont carattere = duepunti->font();
@@ -186,18 +180,18 @@ void FormQuadro::CreaControlli() {
         duepunti->setGeometry(InRiga(r, 5040, 135));
         label6->Aggiungi(r, duepunti);
 
-        QPushButton* cancella = pulsante(InRiga(r, 8040, 615));
-        cancella->setText(QStringLiteral("Reset"));
+        QPushButton* cancella =
+            PulsanteDelDisegno(client, QStringLiteral("Reset"), InRiga(r, 8040, 615));
         reset->Aggiungi(r, cancella);
         connect(cancella, &QPushButton::clicked, this, [this, r] { reset_Click(r); });
 
-        QPushButton* basso = pulsante(InRiga(r, 8640, 255));
+        QPushButton* basso = PulsanteDelDisegno(client, {}, InRiga(r, 8640, 255));
         basso->setIcon(FrecciaQuadro(false));
         basso->setToolTip(QStringLiteral("Sposta giù"));
         giu->Aggiungi(r, basso);
         connect(basso, &QPushButton::clicked, this, [this, r] { giu_Click(r); });
 
-        QPushButton* alto = pulsante(InRiga(r, 8880, 255));
+        QPushButton* alto = PulsanteDelDisegno(client, {}, InRiga(r, 8880, 255));
         alto->setIcon(FrecciaQuadro(true));
         alto->setToolTip(QStringLiteral("Sposta su"));
         su->Aggiungi(r, alto);

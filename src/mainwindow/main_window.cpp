@@ -96,17 +96,6 @@ void Form1::CreaMenu() {
             &QAction::triggered, this, &Form1::informazionisu_Click);
 }
 
-QPushButton* Form1::NuovoPulsante(QWidget* padre, const QString& testo, const QRect& dove) {
-    auto* pulsante = new QPushButton(testo, padre);
-    pulsante->setGeometry(dove);
-    // The design's buttons are 17 pixels high: a small face keeps their captions whole.
-    QFont piccolo = pulsante->font();
-    piccolo.setPixelSize(10);
-    pulsante->setFont(piccolo);
-    pulsante->setFocusPolicy(Qt::TabFocus);
-    return pulsante;
-}
-
 QPushButton* Form1::Pulsante(const char* nome, int indice) const {
     return Controllo<QPushButton>(QString::fromLatin1(nome), indice);
 }

@@ -196,7 +196,6 @@ class Form1 : public QMainWindow, public PannelloBinari {
     void CreaBinari(QWidget* client);
     void CreaBinario(QWidget* client, int binario);
     QAction* Voce(QMenu* menu, const char* nome, const QString& testo);
-    static QPushButton* NuovoPulsante(QWidget* padre, const QString& testo, const QRect& dove);
     QPushButton* Pulsante(const char* nome, int indice = -1) const;
     const RigaBinario* RigaCorrente() const;  // row `contbinario`, if it is one of the 23
     void ImpostaVelocita();

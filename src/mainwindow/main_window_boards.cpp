@@ -87,11 +87,12 @@ void Form1::CreaBinario(QWidget* client, int numero) {
     etichetta(":", Twip(2790, 735, 135, 375));
     tessere(nomi->partenzamin, {{2880, 1}, {3060, 0}}, 705);
 
-    QPushButton* reset = NuovoPulsante(cella, QStringLiteral("Reset"), Twip(0, 1080, 615, 255));
+    QPushButton* reset =
+        PulsanteDelDisegno(cella, QStringLiteral("Reset"), Twip(0, 1080, 615, 255));
     NuovoArray(QStringLiteral("resetta"))->Aggiungi(riga, reset);
     connect(reset, &QPushButton::clicked, this, [this, riga] { resetta_Click(riga); });
     QPushButton* ritardo =
-        NuovoPulsante(cella, QStringLiteral("Agg. Rit."), Twip(600, 1080, 855, 255));
+        PulsanteDelDisegno(cella, QStringLiteral("Agg. Rit."), Twip(600, 1080, 855, 255));
     NuovoArray(QStringLiteral("aggiorna"))->Aggiungi(riga, ritardo);
     connect(ritardo, &QPushButton::clicked, this, [this, riga] { aggiorna_Click(riga); });
 

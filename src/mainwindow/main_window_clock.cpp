@@ -59,7 +59,7 @@ void Form1::CreaOrologio(QWidget* client) {
         {"Command4", "-", {960, 48, 49, 17}, &Form1::Command4_Click},
     };
     for (const auto& p : pulsanti) {
-        QPushButton* pulsante = NuovoPulsante(client, QString::fromLatin1(p.testo), p.dove);
+        QPushButton* pulsante = PulsanteDelDisegno(client, QString::fromLatin1(p.testo), p.dove);
         pulsante->setObjectName(QString::fromLatin1(p.nome));
         connect(pulsante, &QPushButton::clicked, this, p.gestore);
     }

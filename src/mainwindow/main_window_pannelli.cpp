@@ -184,7 +184,7 @@ void Form1::CreaPannelli(QWidget* client) {
         }
         ArrayControlli* array = NuovoArray(QString::fromLatin1(colonna.nome));
         for (int indice = 0; indice < kRighePerPannello; ++indice) {
-            QPushButton* pulsante = NuovoPulsante(
+            QPushButton* pulsante = PulsanteDelDisegno(
                 client, QString::fromLatin1(colonna.didascalia),
                 {x, kPrimaRiga + indice * kAltezzaRiga, kLarghezzaPulsante, kAltezzaPulsante});
             pulsante->setIcon(pomello);

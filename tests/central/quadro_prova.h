@@ -52,13 +52,7 @@ inline RigaQuadro TrenoProva(char nome) {
     riga.RitardoFinale = static_cast<std::int16_t>(n % 2 ? 90 : 15);
     riga.IndicazioniFinali = static_cast<std::int16_t>(n % 11);
     riga.BinarioFinale = static_cast<std::int16_t>(1 + n);
-    riga.LettereMostrate = riga.LettereFinali;
-    riga.CategoriaMostrata = riga.CategoriaFinale;
-    riga.OraMostrata = riga.OraFinale;
-    riga.MinutoMostrato = riga.MinutoFinale;
-    riga.RitardoMostrato = riga.RitardoFinale;
-    riga.IndicazioniMostrate = riga.IndicazioniFinali;
-    riga.BinarioMostrato = riga.BinarioFinale;
+    MostraFinaliDi(riga, riga);
     return riga;
 }
 
