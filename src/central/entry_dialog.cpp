@@ -6,7 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
-#include <span>
+#include <tuple>
+#include <vector>
 
 #include "boards/elenchi_qt.h"
 #include "boards/insert_dialog.h"

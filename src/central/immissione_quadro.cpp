@@ -19,7 +19,9 @@ void Finale(std::optional<std::int16_t> codice, std::int16_t& mostrato, std::int
 }  // namespace
 
 void ScriviInserimento(RigaQuadro& riga, const DatiInserimento& dati) {
-    riga.BinarioFinale = static_cast<std::int16_t>(dati.Binario);
+    // A station without platforms lists none to choose: no platform, provisional or not.
+    const bool binario = dati.Binario >= 1 && dati.Binario <= kBinari;
+    riga.BinarioFinale = static_cast<std::int16_t>(binario ? dati.Binario : 0);
 
     CaratteriMinuscoli(dati.Destinazione, riga.Caratteri);
     riga.TestoDestinazione.clear();
@@ -40,7 +42,7 @@ void ScriviInserimento(RigaQuadro& riga, const DatiInserimento& dati) {
     riga.TestoIndicazioni = dati.Indicazioni;
     Finale(Indicazioni_Numerog(dati.Indicazioni), riga.IndicazioniMostrate, riga.IndicazioniFinali);
 
-    if (dati.Provvisorio && riga.CategoriaFinale != kCategoriaAutobus)
+    if (dati.Provvisorio && binario && riga.CategoriaFinale != kCategoriaAutobus)
         riga.BinarioFinale = static_cast<std::int16_t>(riga.BinarioFinale + kBinari);
 }
 

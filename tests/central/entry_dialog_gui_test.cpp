@@ -218,6 +218,16 @@ TEST_F(Inserimento, ThePlatformListFollowsTheCountAtEachOpening) {
     EXPECT_EQ(d->Text1->text(), "");
     EXPECT_EQ(d->Combo6->count(), 3);
     EXPECT_EQ(d->Combo6->itemText(2), "3");
+    d->close();
+    Elimina();
+
+    // A station without platforms: nothing to choose, and the train shows no platform.
+    sim().orario.NumeroBinari = 0;
+    d = Apri(QualeQuadro::Arrivi);
+    EXPECT_EQ(d->Combo6->count(), 0);
+    d->bindef[1]->click();
+    d->Command1->click();
+    EXPECT_EQ(sim().QuadroArrivi.Righe[0].BinarioFinale, 0);
 }
 
 TEST_F(Inserimento, CancellaAndTheCloseBoxStoreNothing) {

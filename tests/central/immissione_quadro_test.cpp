@@ -16,6 +16,8 @@ TEST(ScriviInserimento, EntryBecomesTheFinalCodesAndTheRowTurnsFromBlank) {
         {{"ROMA", "Diretto", "Nessuna", "0", 0, 0, 5, false}, {3, 0, 0, 0, 0, 5}},
         {{"Bari", "Autobus", "", "3'50", 23, 59, 5, true}, {11, 230, 23, 59, 0, 0}},
         {{.Binario = 23, .Provvisorio = true}, {0, 0, 0, 0, 0, 46}},
+        // No platform to choose (the station has none): none, not platform 23.
+        {{.Binario = 0, .Provvisorio = true}, {0, 0, 0, 0, 0, 0}},
     };
     for (const auto& [dati, finali] : casi) {
         RigaQuadro r = RigaLibera();
