@@ -170,6 +170,7 @@ void FormQuadro::CreaControlli() {
     ArrayControlli* reset = NuovoArray(QStringLiteral("reset"));
     ArrayControlli* giu = NuovoArray(QStringLiteral("giu"));
     ArrayControlli* su = NuovoArray(QStringLiteral("su"));
+    const QIcon frecciaGiu = FrecciaQuadro(false), frecciaSu = FrecciaQuadro(true);
     for (int r = 0; r < kRigheQuadro; ++r) {
         auto* duepunti = new QLabel(QStringLiteral(":"), client);
         QFont carattere = duepunti->font();
@@ -186,14 +187,12 @@ void FormQuadro::CreaControlli() {
         connect(cancella, &QPushButton::clicked, this, [this, r] { reset_Click(r); });
 
         QPushButton* basso = PulsanteDelDisegno(client, {}, InRiga(r, 8640, 255));
-        basso->setIcon(FrecciaQuadro(false));
-        basso->setToolTip(QStringLiteral("Sposta giù"));
+        basso->setIcon(frecciaGiu);
         giu->Aggiungi(r, basso);
         connect(basso, &QPushButton::clicked, this, [this, r] { giu_Click(r); });
 
         QPushButton* alto = PulsanteDelDisegno(client, {}, InRiga(r, 8880, 255));
-        alto->setIcon(FrecciaQuadro(true));
-        alto->setToolTip(QStringLiteral("Sposta su"));
+        alto->setIcon(frecciaSu);
         su->Aggiungi(r, alto);
         connect(alto, &QPushButton::clicked, this, [this, r] { su_Click(r); });
     }

@@ -218,32 +218,17 @@ TEST_F(QuadroFinestra, ButtonsAndMenusRestWhileTheBoardTurns) {
     EXPECT_EQ(Riga(finestra, 2), kRigaVuota);
 }
 
-TEST_F(QuadroFinestra, ClosingInTheMiddleOfAggiornaTuttoCompletesIt) {
-    FormQuadro* finestra = Apri(QualeQuadro::Arrivi);
-    Corri(finestra);
-    Scrivi(sim().QuadroArrivi, "A.B.C.....");
-    finestra->aggiorna_tutto_Click();
-    for (int tick = 0; tick < 20; ++tick) finestra->Timer1_Timer();
-    Chiudi(finestra);
-    EXPECT_EQ(Leggi(sim().QuadroArrivi), "AB.C......");
-    finestra = Apri(QualeQuadro::Arrivi);
-    EXPECT_EQ(Riga(finestra, 1).substr(0, 1), "b");
+TEST_F(QuadroFinestra, TheBoardOutlivesTheMainWindowAndItsMenuAsksForTheEntryDialog) {
+    int chieste = 0;
+    auto* finestra = new FormQuadro(sim(), QualeQuadro::Arrivi, [&] { ++chieste; });
+    finestra->show();
+    form->show();
+    form->close();
+    EXPECT_TRUE(finestra->isVisible());
     EXPECT_EQ(Corri(finestra), 1);
-}
-
-TEST_F(QuadroFinestra, TheBoardsTurnIndependently) {
-    FormQuadro* partenze = Apri(QualeQuadro::Partenze);
-    FormQuadro* arrivi = Apri(QualeQuadro::Arrivi);
-    Corri(partenze);
-    Corri(arrivi);
-    Scrivi(sim().QuadroPartenze, "A.........");
-    Scrivi(sim().QuadroArrivi, "X.........");
-    partenze->reset_Click(0);
-    EXPECT_FALSE(arrivi->Timer1.isActive());
-    Corri(partenze);
-    EXPECT_EQ(Riga(partenze, 0), kRigaVuota);
-    EXPECT_EQ(Leggi(sim().QuadroArrivi), "X.........");
-    EXPECT_EQ(Riga(arrivi, 0), kRigaVuota) << "written in the state only, never drawn";
+    finestra->Controllo<QAction>("inserisci_dati")->trigger();
+    EXPECT_EQ(chieste, 1);
+    Chiudi(finestra);
 }
 
 }  // namespace
