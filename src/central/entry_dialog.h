@@ -32,8 +32,6 @@ class FormImmissione : public QDialog {
     FormImmissione(Simulazione& sim, QualeQuadro quale, Messaggi& messaggi,
                    std::function<VistaQuadro*()> finestraQuadro);
 
-    QualeQuadro quale() const { return quale_; }
-
     // Fills the hour, minute and platform lists and chooses their first items.
     void Form_Load();
     void Command1_Click();  // "Ok"
