@@ -8,4 +8,18 @@ QStringList VociElenco(std::span<const std::string_view> elenco) {
     return voci;
 }
 
+QStringList Numeri(int primo, int ultimo) {
+    QStringList voci;
+    for (int n = primo; n <= ultimo; ++n) voci << QString::number(n);
+    return voci;
+}
+
+QComboBox* NuovoElenco(QWidget* padre, const QString& nome, const QStringList& voci) {
+    auto* c = new QComboBox(padre);
+    c->setObjectName(nome);
+    c->addItems(voci);
+    c->setCurrentIndex(-1);
+    return c;
+}
+
 }  // namespace ardenvo

@@ -2,35 +2,12 @@
 
 #include "boards/flap.h"
 #include "core/convertitori.h"
-#include "core/testo_file.h"
 
 namespace ardenvo {
-namespace {
-
-// Lower case for ASCII and the Latin-1 capitals (À..Þ but ×), enough for any Italian name.
-std::string Minuscolo(std::string_view carattere) {
-    std::string c(carattere);
-    if (c.size() == 1 && c[0] >= 'A' && c[0] <= 'Z') {
-        c[0] = static_cast<char>(c[0] - 'A' + 'a');
-    } else if (c.size() == 2 && static_cast<unsigned char>(c[0]) == 0xC3) {
-        const auto secondo = static_cast<unsigned char>(c[1]);
-        if (secondo >= 0x80 && secondo <= 0x9E && secondo != 0x97)
-            c[1] = static_cast<char>(secondo + 0x20);
-    }
-    return c;
-}
-
-}  // namespace
 
 std::array<std::string, kCelleDestinazione> CelleDestinazione(std::string_view destinazione) {
     std::array<std::string, kCelleDestinazione> celle;
-    std::size_t pos = 0;
-    for (std::string& cella : celle) {
-        if (pos >= destinazione.size()) break;
-        const std::size_t lunghezza = LunghezzaCarattere(destinazione, pos);
-        cella = Minuscolo(destinazione.substr(pos, lunghezza));
-        pos += lunghezza;
-    }
+    CaratteriMinuscoli(destinazione, celle);
     return celle;
 }
 

@@ -7,20 +7,10 @@
 #include <string_view>
 
 #include "boards/animazione.h"
+#include "core/convertitori.h"
 #include "core/model.h"
 
 namespace ardenvo {
-
-// The insert dialog's entries, as texts where the dialog offers texts.
-struct DatiInserimento {
-    std::string Destinazione{};  // as typed
-    std::string Categoria{};
-    std::string Indicazioni{};
-    std::string Ritardo{};
-    std::int16_t Ora = 0;
-    std::int16_t Minuto = 0;
-    int Binario = 1;  // the chosen free board, 1..23
-};
 
 // The destination lowered and cut into the 14 cells, one character each, left-aligned;
 // cells past the end hold the empty text.

@@ -32,21 +32,26 @@ QLabel* Didascalia(QWidget* padre, const char* nome, const QString& testo, int x
 
 QComboBox* Elenco(QWidget* padre, const QString& nome, const QStringList& voci, int x, int y,
                   int larghezza) {
-    auto* c = new QComboBox(padre);
-    c->setObjectName(nome);
-    c->addItems(voci);
-    c->setCurrentIndex(-1);
+    QComboBox* c = NuovoElenco(padre, nome, voci);
     c->setGeometry(x, y, larghezza, kAltezzaCampo);
     return c;
 }
 
-QStringList Numeri(int quanti) {
-    QStringList voci;
-    for (int i = 0; i < quanti; ++i) voci << QString::number(i);
-    return voci;
-}
-
 }  // namespace
+
+DatiInserimento LeggiInserimento(const QLineEdit& Text1, const QComboBox& Combo1,
+                                 const QComboBox& Combo2, const QComboBox& Combo3,
+                                 const std::array<QComboBox*, 2>& Combo4, const QComboBox& Combo6) {
+    DatiInserimento dati;
+    dati.Destinazione = Text1.text().toStdString();
+    dati.Categoria = Combo1.currentText().toStdString();
+    dati.Indicazioni = Combo2.currentText().toStdString();
+    dati.Ritardo = Combo3.currentText().toStdString();
+    dati.Ora = static_cast<std::int16_t>(Combo4[1]->currentText().toInt());
+    dati.Minuto = static_cast<std::int16_t>(Combo4[0]->currentText().toInt());
+    dati.Binario = Combo6.currentText().toInt();
+    return dati;
+}
 
 Form2::Form2(AnimazioneBinari& animazione, QWidget* principale)
     : QDialog(nullptr), animazione_(animazione), principale_(principale) {
@@ -70,11 +75,9 @@ Form2::Form2(AnimazioneBinari& animazione, QWidget* principale)
 
     y += kPassoRiga;
     Didascalia(this, "Label2", "Categoria", kXDidascalia, y);
-    // The boards' own order, not the code order.
-    Combo1 = Elenco(this, "Combo1",
-                    {"Diretto", "Regionale", "Interregio", "Espresso", "Intercity", "Eurocity",
-                     "Eurostar", "Cisalpino", "Euronight", "Intercity Notte"},
-                    kXCampo, y, 150);
+    Combo1 =
+        Elenco(this, "Combo1", VociElenco(std::span(VociCategorie).first(VociCategorie.size() - 1)),
+               kXCampo, y, 150);
 
     y += kPassoRiga;
     Didascalia(this, "Label3", "Ind. Suss.", kXDidascalia, y);
@@ -122,8 +125,8 @@ Form2::Form2(AnimazioneBinari& animazione, QWidget* principale)
 
 void Form2::Form_Load() {
     for (int b : BinariLiberi(animazione_.sim())) Combo6->addItem(QString::number(b));
-    Combo4[1]->addItems(Numeri(24));
-    Combo4[0]->addItems(Numeri(60));
+    Combo4[1]->addItems(Numeri(0, 23));
+    Combo4[0]->addItems(Numeri(0, 59));
     Combo4[0]->setCurrentIndex(0);
     Combo4[1]->setCurrentIndex(0);
     Combo6->setCurrentIndex(Combo6->count() > 0 ? 0 : -1);
@@ -137,14 +140,8 @@ bool Form2::PrincipaleAperta() const {
 
 void Form2::Command1_Click() {
     if (PrincipaleAperta() && Combo6->currentIndex() >= 0) {
-        DatiInserimento dati;
-        dati.Destinazione = Text1->text().toStdString();
-        dati.Categoria = Combo1->currentText().toStdString();
-        dati.Indicazioni = Combo2->currentText().toStdString();
-        dati.Ritardo = Combo3->currentText().toStdString();
-        dati.Ora = static_cast<std::int16_t>(Combo4[1]->currentText().toInt());
-        dati.Minuto = static_cast<std::int16_t>(Combo4[0]->currentText().toInt());
-        dati.Binario = Combo6->currentText().toInt();
+        const DatiInserimento dati =
+            LeggiInserimento(*Text1, *Combo1, *Combo2, *Combo3, Combo4, *Combo6);
         contbinario = static_cast<std::int16_t>(dati.Binario - 1);
         Inserisci(animazione_, dati);
     }

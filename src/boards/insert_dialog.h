@@ -15,6 +15,13 @@ class QPushButton;
 namespace ardenvo {
 
 class AnimazioneBinari;
+struct DatiInserimento;
+
+// The entries that the platform boards' and the central boards' insert dialogs share, read
+// from their controls: Combo4(1) the hour, Combo4(0) the minute, Combo6 the platform.
+DatiInserimento LeggiInserimento(const QLineEdit& Text1, const QComboBox& Combo1,
+                                 const QComboBox& Combo2, const QComboBox& Combo3,
+                                 const std::array<QComboBox*, 2>& Combo4, const QComboBox& Combo6);
 
 class Form2 : public QDialog {
     Q_OBJECT

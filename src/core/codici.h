@@ -19,6 +19,12 @@ inline constexpr std::array<std::string_view, 12> ElencoCategorie = {
     "",         "Interregio", "Regionale", "Diretto",   "Espresso",        "Intercity",
     "Eurocity", "Eurostar",   "Cisalpino", "Euronight", "Intercity Notte", "Autobus"};
 
+// The categories as the insert dialogs list them: the boards' own order, not the code order.
+// The platform boards list all but the last.
+inline constexpr std::array<std::string_view, 11> VociCategorie = {
+    "Diretto",  "Regionale", "Interregio", "Espresso",        "Intercity", "Eurocity",
+    "Eurostar", "Cisalpino", "Euronight",  "Intercity Notte", "Autobus"};
+
 // Service-note codes 0..10; 10 is known to the central boards only.
 inline constexpr std::array<std::string_view, 11> ElencoIndicazioni = {
     "Nessuna",
@@ -35,7 +41,7 @@ inline constexpr std::array<std::string_view, 11> ElencoIndicazioni = {
 
 // Delay values in minutes, in flap order, and the way boards and panels write them.
 inline constexpr std::array<std::int16_t, 30> ElencoRitardi = {
-    0,  5,  10, 15,  20,  25,  30,  35,  40,  45,  50,  55,  60,  70,  80,
+    0,  5,   10,  15,  20,  25,  30,  35,  40,  45,  50,  55,  60,  70,  80,
     90, 100, 110, 120, 130, 140, 150, 160, 170, 180, 190, 200, 210, 220, 230};
 inline constexpr std::array<std::string_view, 30> TestiRitardi = {
     "0",    "5",    "10",   "15",   "20",   "25",   "30",   "35",   "40",   "45",

@@ -42,6 +42,7 @@ namespace ardenvo {
 
 class Form2;
 class Form4;
+class FormImmissione;
 class FormQuadro;
 
 class Form1 : public QMainWindow, public PannelloBinari {
@@ -157,9 +158,12 @@ class Form1 : public QMainWindow, public PannelloBinari {
     FormQuadro* QuadroAperto(QualeQuadro quale) const;
     // The board's menu "Inserisci dati": opens its entry dialog or brings it to the front.
     void ApriInserimentoQuadro(QualeQuadro quale);
+    // The board's open entry dialog, if any (main_window_inserimento.cpp).
+    FormImmissione* InserimentoQuadro(QualeQuadro quale) const;
 
   private:
     std::array<QPointer<FormQuadro>, 2> quadri_;
+    std::array<QPointer<FormImmissione>, 2> immissioni_;
 
   public:
     // ---- Announcements (main_window_annunci.cpp) ----

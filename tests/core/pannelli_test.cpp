@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/codici.h"
 #include "core/convertitori.h"
 #include "core/fermate.h"
 #include "core/ritardi.h"
@@ -57,6 +58,21 @@ TEST(Convertitori, AcceptWholeExactTextsOnly) {
               {{"Sola 2a Classe + Cuccette", -1}, {"Autobus (Piazzale Esterno)", -1}});
     EXPECT_EQ(Numero_Indicazioni(9), "Sola 2a classe + Cuccette");
     for (int fuori : {-1, 10}) EXPECT_EQ(Numero_Indicazioni(fuori), std::nullopt);
+}
+
+TEST(Convertitori, CentralBoardsKnowTheWholeListsWithTheSameRules) {
+    // Every name of the shared lists converts to its own position: no list is shortened.
+    for (std::size_t i = 0; i < ElencoCategorie.size(); ++i)
+        EXPECT_EQ(Categoria_Numerog(ElencoCategorie[i]), static_cast<int>(i));
+    for (std::size_t i = 0; i < ElencoIndicazioni.size(); ++i)
+        EXPECT_EQ(Indicazioni_Numerog(ElencoIndicazioni[i]), static_cast<int>(i));
+    Controlla(Categoria_Numerog, {{"Autobus", 11}, {"", 0}, {"autobus", -1}, {"Autobus ", -1}});
+    Controlla(Indicazioni_Numerog, {{"Autobus (Piazzale Esterno)", 10}, {"", 0}, {"Nessuna", 0}});
+    Controlla(Indicazioni_Numerog,
+              {{"Sola 2a Classe + Cuccette", -1}, {"Sola 2a classe + Cuccette", 9}});
+    // Letters and delays go through the platform boards' converters: the texts that miss there.
+    Controlla(Lettera_Numero, {{"a", 1}, {"z", 25}, {"k", -1}, {"7", -1}, {"A", -1}, {"", -1}});
+    Controlla(Ritardo_Numero, {{"1'30", 90}, {"", -1}, {"60", -1}});
 }
 
 TEST(ElencoFermate, EntriesUpToTheClosingDotAndNoMoreThan101) {
