@@ -13,10 +13,7 @@ void Form1::ApriInserimentoQuadro(QualeQuadro quale) {
         dialogo =
             new FormImmissione(sim_, quale, *servizi_.messaggi,
                                [this, quale]() -> VistaQuadro* { return QuadroAperto(quale); });
-    dialogo->setWindowState(dialogo->windowState() & ~Qt::WindowMinimized);
-    dialogo->show();
-    dialogo->raise();
-    dialogo->activateWindow();
+    PortaDavanti(dialogo);
 }
 
 FormImmissione* Form1::InserimentoQuadro(QualeQuadro quale) const {
