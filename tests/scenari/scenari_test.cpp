@@ -14,8 +14,9 @@ TEST(Scenari, EverySampleLoadsWithEveryTrainWithinTheDay) {
     for (auto [nome, minimoTreni] : {std::pair("centrale.vkd", 140u), {"piccola.vkd", 10u}}) {
         prova::SorgenteFissa zero({0.0});
         EstrattoreRitardi estrattore(zero);
-        const auto esito = LeggiOrario(
-            LeggiFile(std::string(ARDENVO_SOURCE_DIR_SCENARI) + "/" + nome).Valore(), estrattore);
+        const auto esito =
+            LeggiOrario(LeggiFile(std::string(ARDENVO_SOURCE_DIR_SCENARI) + "/" + nome).Valore(),
+                        nome, estrattore);
         ASSERT_TRUE(esito) << nome << ": " << esito.Errore().Messaggio();
         const OrarioLetto& o = esito.Valore();
         EXPECT_GE(o.Partenze.size() + o.Arrivi.size(), minimoTreni) << nome;
