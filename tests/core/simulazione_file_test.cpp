@@ -113,36 +113,32 @@ std::string TestoCasuale(std::mt19937& caso, double fitto, bool coppie) {
 TEST(FileSimulazione, RandomSimulationsSaveAndLoadBackEqual) {
     std::mt19937 caso(20261206);
     const auto numero = [&](int da, int a) {
-        return static_cast<std::int16_t>(da + caso() % (a - da + 1));
+        return static_cast<std::int16_t>(da + static_cast<int>(caso() % (a - da + 1)));
     };
     for (int i = 0; i < 3000; ++i) {
         const double fitto = std::array{0.0, 0.03, 0.15, 0.6}[caso() % 4];
         const bool coppie = caso() % 2 == 0;
         const auto testo = [&] { return TestoCasuale(caso, fitto, coppie); };
-        OrarioLetto sim{{},
-                        {},
-                        true,
-                        testo(),
-                        numero(-32768, 23),
-                        {numero(0, 23), numero(0, 59), numero(0, 59)}};
+        OrarioLetto sim;
+        sim.IntestazioneLetta = true;
+        sim.NomeStazione = testo();
+        sim.NumeroBinari = numero(-32768, 23);
+        sim.orologio = {numero(0, 23), numero(0, 59), numero(0, 59)};
         for (auto* tabella : {&sim.Partenze, &sim.Arrivi}) {
             tabella->resize(caso() % 4);
-            for (Treno& t : *tabella)
-                t = {testo(),
-                     testo(),
-                     testo(),
-                     testo(),
-                     numero(0, 4),
-                     numero(0, 23),
-                     numero(0, 23),
-                     numero(0, 59),
-                     numero(0, 59),
-                     numero(-32768, 32767),
-                     numero(-32768, 32767),
-                     caso() % 2 == 0,
-                     testo(),
-                     numero(-32768, 32767),
-                     testo()};
+            for (Treno& t : *tabella) {
+                for (std::string* campo : {&t.NumeroTreno, &t.Destinazione, &t.Provenienza,
+                                           &t.Categoria, &t.FermateSuccessive, &t.Note})
+                    *campo = testo();
+                for (std::int16_t* campo : {&t.Binario, &t.Ritardo, &t.Indicazioni})
+                    *campo = numero(-32768, 32767);
+                t.ClasseRitardo = numero(0, 4);
+                t.Ora = numero(0, 23);
+                t.OraEffettiva = numero(0, 23);
+                t.Minuto = numero(0, 59);
+                t.MinutoEffettivo = numero(0, 59);
+                t.PartenzaCinqueMinuti = caso() % 2 == 0;
+            }
         }
         ASSERT_EQ(prova::ControllaRitorno(sim), "") << i;
     }
