@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Shared by run.sh and test.sh: installs the Debian packages that are missing, then
-# configures and builds into the folder given as $1 with the CMake options that follow.
+# Shared by run.sh, test.sh, bench.sh and fuzz.sh: installs the Debian packages that are
+# missing (with those named in ARDENVO_EXTRA_PACKAGES), then configures and builds into the
+# folder given as $1 with the CMake options that follow.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$1"; shift
@@ -11,6 +12,7 @@ packages=(
   libespeak-ng-dev espeak-ng-data libasound2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xvfb xauth x11-utils xdotool
+  ${ARDENVO_EXTRA_PACKAGES:-}
 )
 missing=()
 for p in "${packages[@]}"; do

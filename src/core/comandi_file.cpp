@@ -42,9 +42,9 @@ DopoCaricamento Applica(Simulazione& sim, StatoPannelli& pannelli, OrarioLetto l
 }  // namespace
 
 Esito<DopoCaricamento> Apri_Orario(Simulazione& sim, StatoPannelli& pannelli, std::string_view byte,
-                                   EstrattoreRitardi& estrattore) {
+                                   std::string_view nome, EstrattoreRitardi& estrattore) {
     const EstrattoreRitardi prima = estrattore;
-    Esito<OrarioLetto> letto = LeggiOrario(byte, estrattore);
+    Esito<OrarioLetto> letto = LeggiOrario(byte, nome, estrattore);
     if (!letto) {
         // Not even the draws of a failed file leave a trace.
         estrattore.MassimoCasuale = prima.MassimoCasuale;
@@ -55,8 +55,8 @@ Esito<DopoCaricamento> Apri_Orario(Simulazione& sim, StatoPannelli& pannelli, st
 }
 
 Esito<DopoCaricamento> Carica_Simulazione(Simulazione& sim, StatoPannelli& pannelli,
-                                          std::string_view byte) {
-    Esito<OrarioLetto> letto = LeggiSimulazione(byte);
+                                          std::string_view byte, std::string_view nome) {
+    Esito<OrarioLetto> letto = LeggiSimulazione(byte, nome);
     if (!letto) return letto.Errore();
     return Applica(sim, pannelli, std::move(letto.Valore()), true, true);
 }
@@ -65,14 +65,15 @@ Esito<DopoCaricamento> ApriScenario(Simulazione& sim, StatoPannelli& pannelli,
                                     const std::string& percorso, EstrattoreRitardi& estrattore) {
     Esito<std::string> byte = LeggiFile(percorso);
     if (!byte) return byte.Errore();
-    return Apri_Orario(sim, pannelli, byte.Valore(), estrattore);
+    return Apri_Orario(sim, pannelli, byte.Valore(), NomeFile(percorso), estrattore);
 }
 
 Esito<DopoCaricamento> ApriSalvataggio(Simulazione& sim, StatoPannelli& pannelli,
                                        const std::string& percorso) {
     Esito<std::string> byte = LeggiFile(percorso);
     if (!byte) return byte.Errore();
-    Esito<DopoCaricamento> esito = Carica_Simulazione(sim, pannelli, byte.Valore());
+    Esito<DopoCaricamento> esito =
+        Carica_Simulazione(sim, pannelli, byte.Valore(), NomeFile(percorso));
     if (esito) sim.FileSalvataggio = percorso;
     return esito;
 }

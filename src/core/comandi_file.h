@@ -40,10 +40,11 @@ Esito<DopoCaricamento> ApriSalvataggio(Simulazione& sim, StatoPannelli& pannelli
 // file that was there as it was.
 std::optional<ErroreFile> SalvaSimulazione(Simulazione& sim, const std::string& percorso);
 
-// The same loads from a file's bytes, for callers that hold them already.
+// The same loads from a file's bytes, for callers that hold them already; `nome` is the name
+// the failure messages give the file.
 Esito<DopoCaricamento> Apri_Orario(Simulazione& sim, StatoPannelli& pannelli, std::string_view byte,
-                                   EstrattoreRitardi& estrattore);
+                                   std::string_view nome, EstrattoreRitardi& estrattore);
 Esito<DopoCaricamento> Carica_Simulazione(Simulazione& sim, StatoPannelli& pannelli,
-                                          std::string_view byte);
+                                          std::string_view byte, std::string_view nome);
 
 }  // namespace ardenvo

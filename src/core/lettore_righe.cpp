@@ -8,7 +8,8 @@
 
 namespace ardenvo {
 
-LettoreRighe::LettoreRighe(std::string testo) : testo_(std::move(testo)) {
+LettoreRighe::LettoreRighe(std::string testo, std::string_view nome)
+    : testo_(std::move(testo)), nome_(nome) {
     righe_ = DividiRighe(testo_);
 }
 
@@ -104,7 +105,8 @@ Treno& LettoreRighe::NuovoTreno(std::vector<Treno>& tabella, bool partenza) cons
 
 void LettoreRighe::Fallisci(CodiceErrore codice, std::string_view descrizione,
                             std::optional<std::string_view> trovato) const {
-    std::string testo = std::string(descrizione) + " alla riga " + std::to_string(prossima_);
+    std::string testo = std::string(descrizione) + " alla riga " + std::to_string(prossima_) +
+                        " di " + Citazione(nome_);
     if (trovato) testo += ": " + Citazione(*trovato);
     throw ErroreLettura{{codice, std::move(testo)}};
 }

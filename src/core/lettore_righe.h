@@ -37,7 +37,8 @@ struct ErroreLettura {
 
 class LettoreRighe {
   public:
-    explicit LettoreRighe(std::string testo);
+    // `nome` is the file's name, which every failure gives beside the line.
+    LettoreRighe(std::string testo, std::string_view nome);
     // The lines are views into the reader's own text: a copy or a move would leave them behind.
     LettoreRighe(const LettoreRighe&) = delete;
     LettoreRighe& operator=(const LettoreRighe&) = delete;
@@ -62,6 +63,7 @@ class LettoreRighe {
 
   private:
     std::string testo_;
+    std::string nome_;
     std::vector<std::string_view> righe_;
     std::size_t prossima_ = 0;
 };

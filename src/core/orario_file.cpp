@@ -111,9 +111,10 @@ void LeggiRecord(LettoreRighe& file, OrarioLetto& letto, EstrattoreRitardi& estr
 
 }  // namespace
 
-Esito<OrarioLetto> LeggiOrario(std::string_view byte, EstrattoreRitardi& estrattore) {
+Esito<OrarioLetto> LeggiOrario(std::string_view byte, std::string_view nome,
+                               EstrattoreRitardi& estrattore) {
     return EseguiLettura([&] {
-        LettoreRighe file(DecodificaTesto(byte));
+        LettoreRighe file(DecodificaTesto(byte), nome);
         OrarioLetto letto;
         if (file.Fine()) return letto;
 

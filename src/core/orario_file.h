@@ -10,9 +10,10 @@
 
 namespace ardenvo {
 
-// Reads a timetable from the bytes of its file, drawing every record's delay. Every record
-// carries its effective time. An empty file gives empty tables and no header. On a failure
-// nothing has been drawn that matters: the caller still holds its old model.
-Esito<OrarioLetto> LeggiOrario(std::string_view byte, EstrattoreRitardi& estrattore);
+// Reads a timetable from the bytes of the file named `nome`, drawing every record's delay.
+// Every record carries its effective time. An empty file gives empty tables and no header. On
+// a failure nothing has been drawn that matters: the caller still holds its old model.
+Esito<OrarioLetto> LeggiOrario(std::string_view byte, std::string_view nome,
+                               EstrattoreRitardi& estrattore);
 
 }  // namespace ardenvo

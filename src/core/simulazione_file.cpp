@@ -91,9 +91,9 @@ std::string ScriviSimulazione(const Orario& orario, const Orologio& orologio) {
     return out;
 }
 
-Esito<OrarioLetto> LeggiSimulazione(std::string_view byte) {
+Esito<OrarioLetto> LeggiSimulazione(std::string_view byte, std::string_view nome) {
     return EseguiLettura([&] {
-        LettoreRighe file(DecodificaTesto(byte));
+        LettoreRighe file(DecodificaTesto(byte), nome);
         OrarioLetto letto;
         if (file.Fine()) return letto;
 

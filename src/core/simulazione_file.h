@@ -14,8 +14,8 @@ namespace ardenvo {
 // The file's text, lines ending in CR LF; each table is written from its last train down.
 std::string ScriviSimulazione(const Orario& orario, const Orologio& orologio);
 
-// Reads a saved simulation from the bytes of its file. Trains come back in file order (so
-// each table reversed), effective times as saved; no delay is drawn.
-Esito<OrarioLetto> LeggiSimulazione(std::string_view byte);
+// Reads a saved simulation from the bytes of the file named `nome`. Trains come back in file
+// order (so each table reversed), effective times as saved; no delay is drawn.
+Esito<OrarioLetto> LeggiSimulazione(std::string_view byte, std::string_view nome);
 
 }  // namespace ardenvo

@@ -1,9 +1,12 @@
 #include "core/testo_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
@@ -106,7 +109,7 @@ std::optional<char> ByteWindows1252(char32_t c) {
 }
 
 ErroreFile ErroreDiSistema(int numero, const std::string& percorso, bool scrittura) {
-    const std::string nome = Citazione(percorso);
+    const std::string nome = Citazione(NomeFile(percorso));
     switch (numero) {
         case ENOENT:
         case ENOTDIR:
@@ -129,10 +132,29 @@ ErroreFile ErroreDiSistema(int numero, const std::string& percorso, bool scrittu
     }
 }
 
+ErroreFile NonUnFile(const std::string& percorso) {
+    return {CodiceErrore::ErroreAccesso,
+            "Il percorso non è un file ordinario: " + Citazione(NomeFile(percorso))};
+}
+
 struct ChiudiFile {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using File = std::unique_ptr<std::FILE, ChiudiFile>;
+
+class Descrittore {
+  public:
+    explicit Descrittore(int fd) : fd_(fd) {}
+    Descrittore(const Descrittore&) = delete;
+    Descrittore& operator=(const Descrittore&) = delete;
+    ~Descrittore() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
 
 }  // namespace
 
@@ -149,15 +171,19 @@ std::string DecodificaTesto(std::string_view byte) {
 }
 
 std::string CodificaTesto(std::string_view testo) {
+    const auto utf8 = [&] { return std::string(kBom) + RiparaUtf8(testo); };
     std::string out;
     out.reserve(testo.size());
     for (std::size_t i = 0; i < testo.size();) {
         const Carattere c = CarattereUtf8(testo, i);
         const std::optional<char> b = c.lunghezza ? ByteWindows1252(c.codice) : std::nullopt;
-        if (!b) return std::string(kBom) + RiparaUtf8(testo);
+        if (!b) return utf8();
         out += *b;
         i += c.lunghezza;
     }
+    // Windows-1252 bytes that also read as UTF-8, or that begin like the mark, would come back
+    // as other characters.
+    if (DecodificaTesto(out) != testo) return utf8();
     return out;
 }
 
@@ -228,28 +254,65 @@ std::string Citazione(std::string_view testo) {
     return out;
 }
 
+std::string NomeFile(std::string_view percorso) {
+    std::string nome = std::filesystem::path(percorso).filename().string();
+    return nome.empty() ? std::string(percorso) : nome;
+}
+
 Esito<std::string> LeggiFile(const std::string& percorso) {
-    errno = 0;
-    File f(std::fopen(percorso.c_str(), "rb"));
-    if (!f) return ErroreDiSistema(errno, percorso, false);
+    // A look before the open, so that no device is opened; the open does not wait on a pipe,
+    // and a look after it catches a file swapped in between.
+    struct stat info {};
+    if (::stat(percorso.c_str(), &info) != 0) return ErroreDiSistema(errno, percorso, false);
+    if (S_ISDIR(info.st_mode)) return ErroreDiSistema(EISDIR, percorso, false);
+    if (!S_ISREG(info.st_mode)) return NonUnFile(percorso);
+    const Descrittore fd(::open(percorso.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0) return ErroreDiSistema(errno, percorso, false);
+    if (::fstat(fd.get(), &info) != 0) return ErroreDiSistema(errno, percorso, false);
+    if (!S_ISREG(info.st_mode)) return NonUnFile(percorso);
+
+    const ErroreFile troppo_grande{
+        CodiceErrore::ErroreAccesso,
+        "File troppo grande per un orario: " + Citazione(NomeFile(percorso))};
+    if (static_cast<std::uintmax_t>(info.st_size) > kMassimoFile) return troppo_grande;
     std::string contenuto;
+    contenuto.reserve(static_cast<std::size_t>(info.st_size));
     std::array<char, 65536> blocco;
     while (true) {
-        const std::size_t letti = std::fread(blocco.data(), 1, blocco.size(), f.get());
-        contenuto.append(blocco.data(), letti);
-        if (contenuto.size() > kMassimoFile)
-            return ErroreFile{CodiceErrore::ErroreAccesso,
-                              "File troppo grande per un orario: " + Citazione(percorso)};
-        if (letti < blocco.size()) break;
+        const ssize_t letti = ::read(fd.get(), blocco.data(), blocco.size());
+        if (letti < 0 && errno == EINTR) continue;
+        if (letti < 0) return ErroreDiSistema(errno, percorso, false);
+        if (letti == 0) break;
+        contenuto.append(blocco.data(), static_cast<std::size_t>(letti));
+        if (contenuto.size() > kMassimoFile) return troppo_grande;  // grew while being read
     }
-    if (std::ferror(f.get())) return ErroreDiSistema(errno, percorso, false);
     return contenuto;
 }
 
 std::optional<ErroreFile> ScriviFileAtomico(const std::string& percorso, std::string_view byte) {
     namespace fs = std::filesystem;
-    const fs::path destinazione(percorso);
     static std::mt19937 generatore{std::random_device{}()};
+    std::error_code ec;
+
+    // The rename replaces the file a link leads to, in that file's own folder.
+    fs::path destinazione(percorso);
+    for (int salti = 0; fs::is_symlink(fs::symlink_status(destinazione, ec)); ++salti) {
+        const fs::path meta = fs::read_symlink(destinazione, ec);
+        if (ec || salti == 40) return ErroreDiSistema(ec ? ec.value() : ELOOP, percorso, true);
+        destinazione = destinazione.parent_path() / meta;
+    }
+
+    // The rename needs only the folder's rights: the file's own are checked here. A file with
+    // no write right for anyone is read-only to every operator, the administrator included.
+    const fs::file_status vecchio = fs::status(destinazione, ec);
+    const bool esiste = fs::exists(vecchio);
+    if (esiste && fs::is_directory(vecchio)) return ErroreDiSistema(EISDIR, percorso, true);
+    if (esiste && !fs::is_regular_file(vecchio)) return NonUnFile(percorso);
+    if (esiste && ((vecchio.permissions() & (fs::perms::owner_write | fs::perms::group_write |
+                                             fs::perms::others_write)) == fs::perms::none))
+        return ErroreDiSistema(EACCES, percorso, true);
+    if (esiste && ::faccessat(AT_FDCWD, destinazione.c_str(), W_OK, AT_EACCESS) != 0)
+        return ErroreDiSistema(errno, percorso, true);
 
     File f;
     fs::path temporaneo;
@@ -276,10 +339,7 @@ std::optional<ErroreFile> ScriviFileAtomico(const std::string& percorso, std::st
         return fallisci(errno);
     if (std::fclose(f.release()) != 0) return fallisci(errno);
 
-    std::error_code ec;
-    const fs::file_status vecchio = fs::status(destinazione, ec);
-    if (!ec && fs::is_regular_file(vecchio))
-        fs::permissions(temporaneo, vecchio.permissions(), ec);  // keep the old file's rights
+    if (esiste) fs::permissions(temporaneo, vecchio.permissions(), ec);  // keep the old rights
     fs::rename(temporaneo, destinazione, ec);
     if (ec) return fallisci(ec.value());
     return std::nullopt;

@@ -16,8 +16,9 @@ namespace ardenvo {
 // any other file is Windows-1252.
 std::string DecodificaTesto(std::string_view byte);
 
-// UTF-8 to the bytes of a saved file: Windows-1252 when every character has a place there,
-// otherwise UTF-8 behind a byte-order mark, so that the file reads back the same either way.
+// UTF-8 to the bytes of a saved file: Windows-1252 when every character has a place there and
+// those bytes decode back to the same text, otherwise UTF-8 behind a byte-order mark. Bytes
+// such as "\xD2\x96" are valid UTF-8 too, and would come back as another character.
 std::string CodificaTesto(std::string_view testo);
 
 // Lines of a text. A line ends at CR LF, at a lone CR or at a lone LF; the end of the text
@@ -42,11 +43,17 @@ std::size_t LunghezzaCarattere(std::string_view testo, std::size_t pos);
 // A text for a message, in quotes and cut short when long.
 std::string Citazione(std::string_view testo);
 
-// The whole content of a file, or why it could not be read.
+// The last part of a path: messages name a file by it, as the operator knows it.
+std::string NomeFile(std::string_view percorso);
+
+// The whole content of a regular file (or of the one a link leads to), or why it could not be
+// read. Pipes, sockets and devices are refused without waiting on them.
 Esito<std::string> LeggiFile(const std::string& percorso);
 
 // Writes the bytes to a temporary file beside the target and renames it over the target only
-// once it is complete, so a failed save leaves the old file as it was.
+// once it is complete, so a failed save leaves the old file as it was, with its rights. A link
+// stays in place: the file it leads to is the one replaced. A file the operator may not write,
+// or that is no regular file, is refused.
 std::optional<ErroreFile> ScriviFileAtomico(const std::string& percorso, std::string_view byte);
 
 }  // namespace ardenvo

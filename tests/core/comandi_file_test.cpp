@@ -1,8 +1,16 @@
 #include "core/comandi_file.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
+#include <map>
 #include <random>
 #include <regex>
 
@@ -76,10 +84,10 @@ std::string Muta(const std::string& file, std::mt19937& caso) {
 TEST(ComandiFile, MutatedFilesLoadOrFailWithoutATrace) {
     Stato s;
     const std::string orario = prova::FileDati("stazione_prova.vkd");
-    ASSERT_TRUE(Apri_Orario(s.sim, s.pannelli, orario, s.estrattore));
+    ASSERT_TRUE(Apri_Orario(s.sim, s.pannelli, orario, "prova.vkd", s.estrattore));
     s.sim.orario.Partenze[0].PartenzaCinqueMinuti = true;
     const std::string semi[] = {orario, ScriviSimulazione(s.sim.orario, {7, 8, 9})};
-    const std::regex messaggio("(6|9|13|62|380|381|382|383) \\S.*");
+    const std::regex messaggio("(6|9|13|62|380|381|382|383) \\S.* di \"mutato\"(: .*)?");
     std::mt19937 caso(20240611);
     // Everything a load touches, the draws of the timetable's delays included.
     const auto stato = [&] {
@@ -92,8 +100,8 @@ TEST(ComandiFile, MutatedFilesLoadOrFailWithoutATrace) {
         const std::string file = Muta(semi[i % 2], caso);
         for (bool salvataggio : {false, true}) {
             const Esito<DopoCaricamento> esito =
-                salvataggio ? Carica_Simulazione(s.sim, s.pannelli, file)
-                            : Apri_Orario(s.sim, s.pannelli, file, s.estrattore);
+                salvataggio ? Carica_Simulazione(s.sim, s.pannelli, file, "mutato")
+                            : Apri_Orario(s.sim, s.pannelli, file, "mutato", s.estrattore);
             if (esito) {
                 ++riusciti;
                 Timer3_Timer(s.sim, s.pannelli);
@@ -107,6 +115,128 @@ TEST(ComandiFile, MutatedFilesLoadOrFailWithoutATrace) {
     }
     // Both outcomes were exercised, not just one of them.
     EXPECT_TRUE(riusciti > 2000 && riusciti < 18000) << riusciti;
+}
+
+namespace fs = std::filesystem;
+
+// Every entry under a folder with its kind, rights and content or link target: what a save
+// changed, and that it left no temporary file behind.
+using Voce = std::tuple<fs::file_type, fs::perms, std::string>;
+std::map<std::string, Voce> Fotografia(const fs::path& cartella, const fs::path& sotto = {}) {
+    std::map<std::string, Voce> voci;
+    for (const fs::directory_entry& e : fs::directory_iterator(cartella / sotto)) {
+        const fs::path nome = sotto / e.path().filename();
+        const fs::file_status st = e.symlink_status();
+        std::string contenuto;
+        if (fs::is_symlink(st)) contenuto = fs::read_symlink(e.path()).string();
+        if (fs::is_regular_file(st)) contenuto = LeggiFile(e.path()).Valore();
+        if (fs::is_directory(st)) voci.merge(Fotografia(cartella, nome));
+        voci[nome.string()] = {st.type(), st.permissions(), contenuto};
+    }
+    return voci;
+}
+
+TEST(ComandiFile, SaveRefusesProtectedTargetsAndWritesThroughLinks) {
+    Stato s;
+    prova::CartellaProva cartella;
+    const fs::path dir = cartella.percorso;
+    const auto scrivi = [&](const std::string& nome, std::string_view testo, fs::perms diritti) {
+        std::ofstream(cartella / nome) << testo;
+        fs::permissions(cartella / nome, diritti);
+    };
+    fs::create_directories(cartella / "altrove");
+    fs::create_directories(cartella / "cartella.vkz");
+    scrivi("vecchio.vkz", "vecchio", fs::perms(0640));
+    scrivi("sola.vkz", "sola", fs::perms(0444));
+    scrivi("altrove/vero.vkz", "vero", fs::perms(0600));
+    fs::create_symlink("altrove/vero.vkz", cartella / "link.vkz");
+    fs::create_symlink(cartella / "link.vkz", cartella / "catena.vkz");
+    fs::create_symlink("altrove/nuovo.vkz", cartella / "orfano.vkz");
+    fs::create_symlink("sola.vkz", cartella / "link-sola.vkz");
+    fs::create_symlink("giro.vkz", cartella / "giro.vkz");
+    ASSERT_EQ(::mkfifo((cartella / "coda.vkz").c_str(), 0644), 0);
+    const std::string byte = CodificaTesto(ScriviSimulazione(s.sim.orario, s.sim.orologio));
+
+    // The file a save replaces (its rights stay), or the message of a save that fails.
+    const std::pair<const char*, const char*> casi[] = {
+        {"vecchio.vkz", "vecchio.vkz"},
+        {"link.vkz", "altrove/vero.vkz"},
+        {"catena.vkz", "altrove/vero.vkz"},
+        {"orfano.vkz", "altrove/nuovo.vkz"},
+        {"sola.vkz", "70 Accesso negato: \"sola.vkz\""},
+        {"link-sola.vkz", "70 Accesso negato: \"link-sola.vkz\""},
+        {"cartella.vkz", "75 Il percorso è una cartella: \"cartella.vkz\""},
+        {"coda.vkz", "75 Il percorso non è un file ordinario: \"coda.vkz\""},
+        {"giro.vkz", "75 Impossibile scrivere \"giro.vkz\""},
+        {"manca/nuovo.vkz", "76 Cartella non trovata per \"nuovo.vkz\""},
+    };
+    for (const auto& [nome, esito] : casi) {
+        SCOPED_TRACE(nome);
+        std::map<std::string, Voce> attese = Fotografia(dir);
+        const std::string prima = s.sim.FileSalvataggio;
+        const std::optional<ErroreFile> errore = SalvaSimulazione(s.sim, cartella / nome);
+        if (!std::string_view(esito).ends_with(".vkz")) {
+            EXPECT_EQ(errore ? errore->Messaggio() : "", esito);
+            EXPECT_EQ(s.sim.FileSalvataggio, prima);
+        } else {
+            ASSERT_FALSE(errore) << errore->Messaggio();
+            EXPECT_EQ(s.sim.FileSalvataggio, cartella / nome);
+            const auto vecchia = attese.find(esito);
+            const fs::perms diritti = vecchia != attese.end()
+                                          ? std::get<fs::perms>(vecchia->second)
+                                          : fs::status(cartella / esito).permissions();
+            attese[esito] = {fs::file_type::regular, diritti, byte};
+        }
+        EXPECT_EQ(Fotografia(dir), attese);
+    }
+}
+
+// Runs a load on another thread, so that one stuck on a pipe fails the test instead of
+// hanging the suite: the pipe is then opened for writing, which releases the reader.
+Esito<DopoCaricamento> SenzaAttesa(const std::string& coda,
+                                   const std::function<Esito<DopoCaricamento>()>& carica) {
+    std::future<Esito<DopoCaricamento>> esito = std::async(std::launch::async, carica);
+    if (esito.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+        ADD_FAILURE() << "the load waits on the pipe";
+        ::close(::open(coda.c_str(), O_WRONLY | O_NONBLOCK));
+    }
+    return esito.get();
+}
+
+TEST(ComandiFile, OpeningRefusesWhatIsNoFileAtOnceAndNamesTheFile) {
+    Stato s;
+    prova::CartellaProva cartella;
+    ASSERT_EQ(::mkfifo((cartella / "coda.vkd").c_str(), 0644), 0);
+    fs::create_directories(cartella / "sotto");
+    std::ofstream(cartella / "foto.png") << std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
+    const std::string kFoto = cartella / "foto.png";
+    const std::string orario = std::string(ARDENVO_DATI_TEST) + "/stazione_prova.vkd";
+
+    // Each path, opened as a timetable and as a saved simulation.
+    const std::tuple<std::string, const char*, const char*> casi[] = {
+        {cartella / "coda.vkd", "75 Il percorso non è un file ordinario: \"coda.vkd\"", nullptr},
+        {"/dev/zero", "75 Il percorso non è un file ordinario: \"zero\"", nullptr},
+        {cartella / "sotto", "75 Il percorso è una cartella: \"sotto\"", nullptr},
+        {cartella / "manca.vkd", "53 File non trovato: \"manca.vkd\"", nullptr},
+        {kFoto, "62 Fine del file inattesa alla riga 5 di \"foto.png\"",
+         "9 Manca \"= \" alla riga 1 di \"foto.png\": \"‰PNG\""},
+        {orario, nullptr,
+         "9 Manca \"= \" alla riga 1 di \"stazione_prova.vkd\": \"# Orario di prova: ogni "
+         "tipo di record, commenti ovunque, ma…\""},
+    };
+    const Orario prima = s.sim.orario;
+    for (const auto& [percorso, come_orario, come_salvataggio] : casi) {
+        const std::function<Esito<DopoCaricamento>()> carica[] = {
+            [&] { return ApriScenario(s.sim, s.pannelli, percorso, s.estrattore); },
+            [&] { return ApriSalvataggio(s.sim, s.pannelli, percorso); }};
+        const char* attesi[] = {come_orario, come_salvataggio ? come_salvataggio : come_orario};
+        for (int i = 0; i < 2; ++i) {
+            if (!attesi[i]) continue;
+            const Esito<DopoCaricamento> esito = SenzaAttesa(cartella / "coda.vkd", carica[i]);
+            EXPECT_EQ(esito ? "" : esito.Errore().Messaggio(), attesi[i]) << percorso;
+        }
+        EXPECT_TRUE(s.sim.orario == prima && s.sim.FileSalvataggio == "/v.vkz") << percorso;
+    }
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 Esito<OrarioLetto> Leggi(std::string_view byte, std::vector<double> estrazioni = {0.0}) {
     prova::SorgenteFissa sorgente(std::move(estrazioni));
     EstrattoreRitardi estrattore(sorgente);
-    return LeggiOrario(byte, estrattore);
+    return LeggiOrario(byte, "prova.vkd", estrattore);
 }
 
 // A valid one-departure file whose lines the cases below replace or cut.
@@ -52,7 +52,8 @@ TEST(LetturaOrario, EveryRecordTypeWhatIsNoRecordAndWhatFails) {
     EXPECT_EQ(Leggi(cr, {0.0, 0.1, 0.9}).Valore(), o);
     EXPECT_EQ(Leggi(lf, {0.0, 0.1, 0.9}).Valore(), o);
     EXPECT_EQ(Leggi("Stazione = Citt\xE0\nO = 1.0\nN = 1\n\n").Valore().NomeStazione, "Città");
-    EXPECT_EQ(Leggi(Variante(-10)).Errore().Messaggio(), "62 Fine del file inattesa alla riga 11");
+    EXPECT_EQ(Leggi(Variante(-10)).Errore().Messaggio(),
+              "62 Fine del file inattesa alla riga 11 di \"prova.vkd\"");
     // -3: the file ends right after the header. Number 0: the file loads.
     const std::tuple<int, const char*, int> casi[] = {
         {12, "B = 8,30", 13},  {12, "B = 40000", 6},  {11, "P = 830", 9},    {11, "P = 24.00", 380},

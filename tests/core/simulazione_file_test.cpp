@@ -2,10 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/aiuti_file.h"
+#include "fuzz/promesse_lettura.h"
 
 namespace ardenvo {
 namespace {
+
+constexpr std::string_view kNome = "esempio.vkz";
 
 // clang-format off
 const Treno kPartenza{"512", "Roma", "", "Intercity", 0, 13, 14, 58, 8, 3, 10, true,
@@ -23,7 +28,7 @@ TEST(FileSimulazione, TheExampleWrittenByteForByteReadBackAndBroken) {
     o.Partenze[0] = kPartenza;
     o.Arrivi[0] = kArrivo;
     EXPECT_EQ(CodificaTesto(ScriviSimulazione(o, {14, 3, 27})), esempio);
-    const Esito<OrarioLetto> letto = LeggiSimulazione(esempio);
+    const Esito<OrarioLetto> letto = LeggiSimulazione(esempio, kNome);
     ASSERT_TRUE(letto) << letto.Errore().Messaggio();
     EXPECT_EQ(letto.Valore(),
               (OrarioLetto{{kPartenza}, {kArrivo}, true, "Centrale", 12, {14, 3, 27}}));
@@ -34,7 +39,7 @@ TEST(FileSimulazione, TheExampleWrittenByteForByteReadBackAndBroken) {
     o.Partenze[1].Note = "Posti = 40= liberi";
     o.Partenze[2].Destinazione = "Łódź";  // takes the file to UTF-8
     const std::string byte = CodificaTesto(ScriviSimulazione(o, {23, 59, 59}));
-    EXPECT_EQ(LeggiSimulazione(byte).Valore().Partenze,
+    EXPECT_EQ(LeggiSimulazione(byte, kNome).Valore().Partenze,
               (std::vector<Treno>{o.Partenze[2], o.Partenze[1], o.Partenze[0]}));
 
     const auto con = [&](std::string_view da, std::string_view a) {
@@ -43,31 +48,100 @@ TEST(FileSimulazione, TheExampleWrittenByteForByteReadBackAndBroken) {
     };
     const std::pair<std::string, std::string> casi[] = {
         // an empty message: the file loads
-        {"# commento\r\n" + esempio, "9 Manca \"= \" alla riga 1: \"# commento\""},
-        {con("14.3.27", "14.3"), "9 Orario senza ore, minuti e secondi alla riga 2: \"14.3\""},
-        {con("14.3.27", "14.3.60"), "380 Secondo fuori intervallo (0-59) alla riga 2: \"14.3.60\""},
-        {con("= 14.20", "= 14.75"), "380 Minuto fuori intervallo (0-59) alla riga 29: \"14.75\""},
-        {con("= 12", "= 24"), "381 Numero di binari oltre 23 alla riga 3: \"24\""},
+        {"# commento\r\n" + esempio,
+         "9 Manca \"= \" alla riga 1 di \"esempio.vkz\": \"# commento\""},
+        {con("14.3.27", "14.3"),
+         "9 Orario senza ore, minuti e secondi alla riga 2 di \"esempio.vkz\": \"14.3\""},
+        {con("14.3.27", "14.3.60"),
+         "380 Secondo fuori intervallo (0-59) alla riga 2 di \"esempio.vkz\": \"14.3.60\""},
+        {con("= 14.20", "= 14.75"),
+         "380 Minuto fuori intervallo (0-59) alla riga 29 di \"esempio.vkz\": \"14.75\""},
+        {con("= 12", "= 24"),
+         "381 Numero di binari oltre 23 alla riga 3 di \"esempio.vkz\": \"24\""},
         {esempio.substr(0, esempio.rfind("Partenza < 5")),
-         "62 Fine del file inattesa alla riga 37"},
+         "62 Fine del file inattesa alla riga 37 di \"esempio.vkz\""},
         {con("\r\n\r\nProssimo treno:\r\nTipologia di treno = 1",
              "\r\n# x\r\nstray\r\nProssimo treno:\r\nTipologia di treno = 7"),
          ""},
         {"", ""}};
     for (const auto& [file, messaggio] : casi) {
-        const Esito<OrarioLetto> letto = LeggiSimulazione(file);
+        const Esito<OrarioLetto> letto = LeggiSimulazione(file, kNome);
         EXPECT_EQ(letto ? "" : letto.Errore().Messaggio(), messaggio) << file;
     }
-    EXPECT_TRUE(LeggiSimulazione(casi[6].first).Valore().Arrivi.empty());
+    EXPECT_TRUE(LeggiSimulazione(casi[6].first, kNome).Valore().Arrivi.empty());
 
     // No more than 1001 trains per table.
     o = Orario();
     o.NumeroPartenze = o.NumeroArrivi = kPostiTabella;
     const std::string pieno = ScriviSimulazione(o, {});
-    ASSERT_TRUE(LeggiSimulazione(pieno));
+    ASSERT_TRUE(LeggiSimulazione(pieno, kNome));
     const std::size_t p = esempio.find("\r\n\r\nP") + 2, a = esempio.rfind("\r\n\r\nP") + 2;
-    EXPECT_EQ(LeggiSimulazione(pieno + esempio.substr(p, a - p)).Errore().Numero(), 382);
-    EXPECT_EQ(LeggiSimulazione(pieno + esempio.substr(a)).Errore().Numero(), 383);
+    EXPECT_EQ(LeggiSimulazione(pieno + esempio.substr(p, a - p), kNome).Errore().Numero(), 382);
+    EXPECT_EQ(LeggiSimulazione(pieno + esempio.substr(a), kNome).Errore().Numero(), 383);
+}
+
+// A text the program may hold: any character but a line end, from the whole Windows-1252
+// repertoire and beyond it. `fitto` is the share of characters that are not plain ASCII;
+// with `coppie` they come only as two Windows-1252 characters whose bytes pair up as UTF-8
+// ("Ò–" is D2 96), so that a whole file of them may look like UTF-8.
+std::string TestoCasuale(std::mt19937& caso, double fitto, bool coppie) {
+    static const char* const kOltre[] = {"Ł",      "Ж",      "\u0496", "✓",
+                                         "\uFEFF", "\uFFFD", "🚆",      "\U0010FFFF"};
+    std::uniform_real_distribution<double> quota;
+    const auto byte = [&](int da, int a) { return static_cast<char>(da + caso() % (a - da + 1)); };
+    // A lone byte is never UTF-8, so it decodes as its Windows-1252 character.
+    const auto windows1252 = [](char b) { return DecodificaTesto(std::string(1, b)); };
+    std::string t;
+    for (int i = 0, n = static_cast<int>(caso() % 9); i < n; ++i) {
+        const int tipo = coppie ? 0 : static_cast<int>(caso() % 3);
+        if (quota(caso) >= fitto) {
+            t += byte(0x20, 0x7E);
+        } else if (tipo == 0) {
+            t += windows1252(byte(0xC2, 0xDF)) + windows1252(byte(0x80, 0xBF));
+        } else if (tipo == 1) {
+            t += kOltre[caso() % std::size(kOltre)];
+        } else {
+            char b;
+            do b = byte(0x00, 0xFF);
+            while (b == '\r' || b == '\n');
+            t += windows1252(b);
+        }
+    }
+    return t;
+}
+
+TEST(FileSimulazione, RandomSimulationsSaveAndLoadBackEqual) {
+    std::mt19937 caso(20261206);
+    const auto numero = [&](int da, int a) {
+        return static_cast<std::int16_t>(da + static_cast<int>(caso() % (a - da + 1)));
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const double fitto = std::array{0.0, 0.03, 0.15, 0.6}[caso() % 4];
+        const bool coppie = caso() % 2 == 0;
+        const auto testo = [&] { return TestoCasuale(caso, fitto, coppie); };
+        OrarioLetto sim;
+        sim.IntestazioneLetta = true;
+        sim.NomeStazione = testo();
+        sim.NumeroBinari = numero(-32768, 23);
+        sim.orologio = {numero(0, 23), numero(0, 59), numero(0, 59)};
+        for (auto* tabella : {&sim.Partenze, &sim.Arrivi}) {
+            tabella->resize(caso() % 4);
+            for (Treno& t : *tabella) {
+                for (std::string* campo : {&t.NumeroTreno, &t.Destinazione, &t.Provenienza,
+                                           &t.Categoria, &t.FermateSuccessive, &t.Note})
+                    *campo = testo();
+                for (std::int16_t* campo : {&t.Binario, &t.Ritardo, &t.Indicazioni})
+                    *campo = numero(-32768, 32767);
+                t.ClasseRitardo = numero(0, 4);
+                t.Ora = numero(0, 23);
+                t.OraEffettiva = numero(0, 23);
+                t.Minuto = numero(0, 59);
+                t.MinutoEffettivo = numero(0, 59);
+                t.PartenzaCinqueMinuti = caso() % 2 == 0;
+            }
+        }
+        ASSERT_EQ(prova::ControllaRitorno(sim), "") << i;
+    }
 }
 
 }  // namespace

@@ -12,11 +12,26 @@ TEST(Codifica, Utf8OrWindows1252AndEveryByteComesBack) {
     EXPECT_EQ(DecodificaTesto("Citt\xE0 \x80"), "Città €");              // not UTF-8: Windows-1252
     EXPECT_EQ(DecodificaTesto("\xEF\xBB\xBFz\xE0z"), "z\uFFFDz");        // broken after a mark
     EXPECT_EQ(DecodificaTesto("\xC0\xAF"), "\u00C0\u00AF");  // an overlong form is no UTF-8
-    EXPECT_EQ(CodificaTesto("Città € Zürich"), "Citt\xE0 \x80 Z\xFCrich");
-    EXPECT_EQ(CodificaTesto("Łódź"), "\xEF\xBB\xBFŁódź");
     std::string ogni_byte;
     for (int b = 0; b < 256; ++b) ogni_byte += static_cast<char>(b);
     EXPECT_EQ(CodificaTesto(DecodificaTesto(ogni_byte)), ogni_byte);
+
+    // Windows-1252 where it reads back the same; UTF-8 behind the mark where it would not.
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::pair<std::string, std::string> casi[] = {
+        {"Roma", "Roma"},
+        {"Città € Zürich", "Citt\xE0 \x80 Z\xFCrich"},
+        {"Łódź", bom + "Łódź"},
+        {"SALÒ–GARDONE", bom + "SALÒ–GARDONE"},  // D2 96 is also "Җ"
+        {"ab70È»", bom + "ab70È»"},              // C8 BB is also "Ȼ"
+        {"ï»¿", bom + "ï»¿"},                    // the mark's own bytes
+        {"ï»¿à", bom + "ï»¿à"},                  // the mark, then no UTF-8
+        {"\uFEFFa", bom + "\uFEFFa"},
+    };
+    for (const auto& [testo, byte] : casi) {
+        EXPECT_EQ(CodificaTesto(testo), byte) << testo;
+        EXPECT_EQ(DecodificaTesto(byte), testo) << testo;
+    }
 }
 
 TEST(Codifica, LinesValuesAndNumbers) {
@@ -39,11 +54,16 @@ TEST(Codifica, AtomicSaveReplacesOnlyWhenComplete) {
     ASSERT_FALSE(ScriviFileAtomico(file, "prima"));
     ASSERT_FALSE(ScriviFileAtomico(file, "dopo"));
     EXPECT_EQ(LeggiFile(file).Valore(), "dopo");
-    // A folder cannot be replaced by a file: the save fails and leaves no stray file.
-    std::filesystem::create_directory(cartella / "cartella.vkz");
-    EXPECT_EQ(ScriviFileAtomico(cartella / "cartella.vkz", "x")->Numero(), 75);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella / "."), {}), 2);
-    EXPECT_EQ(ScriviFileAtomico(cartella / "manca/sim.vkz", "x")->Numero(), 76);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(cartella / "."), {}), 1);
+}
+
+TEST(Codifica, FileNamesInMessages) {
+    const std::pair<std::string_view, std::string_view> nomi[] = {
+        {"/home/op/orari/centrale.vkd", "centrale.vkd"},
+        {"centrale.vkd", "centrale.vkd"},
+        {"/home/op/", "/home/op/"},
+        {"/", "/"}};
+    for (auto [percorso, nome] : nomi) EXPECT_EQ(NomeFile(percorso), nome) << percorso;
 }
 
 }  // namespace

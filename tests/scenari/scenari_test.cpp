@@ -39,7 +39,7 @@ TEST(Scenari, EverySampleLoadsWithEveryTrainWithinTheDay) {
                                          {kCompleto, 2002u}}) {
         prova::SorgenteFissa zero({0.0});
         EstrattoreRitardi estrattore(zero);
-        const auto esito = LeggiOrario(LeggiFile(percorso).Valore(), estrattore);
+        const auto esito = LeggiOrario(LeggiFile(percorso).Valore(), percorso, estrattore);
         ASSERT_TRUE(esito) << percorso << ": " << esito.Errore().Messaggio();
         const OrarioLetto& o = esito.Valore();
         EXPECT_GE(o.Partenze.size() + o.Arrivi.size(), minimoTreni) << percorso;

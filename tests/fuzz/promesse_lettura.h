@@ -1,0 +1,149 @@
+#pragma once
+// What the two readers promise on any input. The fuzz targets check every input they make;
+// the ordinary suite checks the inputs that once broke a promise. Each check returns the first
+// promise broken, or "" when all hold.
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "core/aiuti_file.h"
+#include "core/comandi_file.h"
+#include "core/orario_file.h"
+#include "core/simulazione_file.h"
+#include "core/testo_file.h"
+
+namespace ardenvo::prova {
+
+inline constexpr std::string_view kNomeLetto = "letto.vkz";
+
+// A running simulation that a load may replace: a train, a clock, a hidden row, a current file.
+struct StatoInCorso {
+    SorgenteFissa sorgente{{0.37, 0.91, 0.55, 0.02}};
+    EstrattoreRitardi estrattore{sorgente};
+    Simulazione sim;
+    StatoPannelli pannelli;
+
+    StatoInCorso() {
+        sim.orario.NomeStazione = "Prima";
+        sim.orario.NumeroPartenze = 1;
+        sim.orario.Partenze[0] = {"7", "Roma", "", "Regionale", 1,   6, 6, 10,
+                                  15,  2,      5,  false,       "-", 0, ""};
+        sim.orologio = {5, 6, 7};
+        sim.IndicePartenze = 3;
+        sim.FileSalvataggio = "/prima.vkz";
+        Nascondi_Riga(pannelli, 2);
+    }
+    // Everything a load may touch, the draws of a timetable's delays included.
+    auto Tutto() const {
+        return std::tie(sim.orario, sim.orologio, pannelli, sim.IndicePartenze, sim.IndiceArrivi,
+                        sim.FileSalvataggio, estrattore.Casuale, estrattore.MassimoCasuale);
+    }
+};
+
+inline std::string ControllaTempo(int ora, int minuto, int secondo = 0) {
+    if (ora < 0 || ora > 23 || minuto < 0 || minuto > 59 || secondo < 0 || secondo > 59)
+        return "a time out of range: " + std::to_string(ora) + "." + std::to_string(minuto) + "." +
+               std::to_string(secondo);
+    return "";
+}
+
+// A model put in place by a load: counts within the tables, times within the day, and every
+// slot after a count cleared.
+inline std::string ControllaModello(const Simulazione& sim) {
+    const Orario& o = sim.orario;
+    const Treno vuoto = TrenoCancellato();
+    for (const auto& [tabella, numero] :
+         {std::pair(&o.Partenze, o.NumeroPartenze), std::pair(&o.Arrivi, o.NumeroArrivi)}) {
+        if (numero < 0 || numero > kPostiTabella) return "a count of " + std::to_string(numero);
+        for (int i = 0; i < kPostiTabella; ++i) {
+            const Treno& t = (*tabella)[i];
+            if (i >= numero && !(t == vuoto)) return "slot " + std::to_string(i) + " not cleared";
+            if (i >= numero) continue;
+            if (std::string e = ControllaTempo(t.Ora, t.Minuto); !e.empty()) return e;
+            if (std::string e = ControllaTempo(t.OraEffettiva, t.MinutoEffettivo); !e.empty())
+                return e;
+        }
+    }
+    const Orologio& c = sim.orologio;
+    return ControllaTempo(c.OraSimulazione, c.MinutoSimulazione, c.SecondoSimulazione);
+}
+
+// A failure names one of the reader's numbers and the file.
+inline std::string ControllaErrore(const ErroreFile& errore) {
+    const int numeri[] = {6, 9, 13, 62, 380, 381, 382, 383};
+    const std::string nome = std::string(" di \"") + std::string(kNomeLetto) + "\"";
+    if (std::ranges::find(numeri, errore.Numero()) == std::end(numeri) ||
+        errore.Descrizione.find(nome) == std::string::npos)
+        return "an unexpected failure: " + errore.Messaggio();
+    return "";
+}
+
+// What a saved file of `letto` gives back: each table reversed, and cleared what the file does
+// not hold (delay class, a departure's origin, an arrival's destination and stops).
+inline OrarioLetto Ritornato(OrarioLetto letto) {
+    for (Treno& t : letto.Partenze) {
+        t.ClasseRitardo = 0;
+        t.Provenienza.clear();
+    }
+    for (Treno& t : letto.Arrivi) {
+        t.ClasseRitardo = 0;
+        t.Destinazione.clear();
+        t.FermateSuccessive = "-";
+    }
+    std::ranges::reverse(letto.Partenze);
+    std::ranges::reverse(letto.Arrivi);
+    return letto;
+}
+
+// Saves what a load read, as the program saves it, and reads it back.
+inline std::string ControllaRitorno(const OrarioLetto& letto) {
+    if (!letto.IntestazioneLetta) return "";     // an empty file: nothing to save
+    static auto o = std::make_unique<Orario>();  // the writer reads only up to the counts
+    o->NomeStazione = letto.NomeStazione;
+    o->NumeroBinari = letto.NumeroBinari;
+    o->NumeroPartenze = static_cast<int>(letto.Partenze.size());
+    o->NumeroArrivi = static_cast<int>(letto.Arrivi.size());
+    std::ranges::copy(letto.Partenze, o->Partenze.begin());
+    std::ranges::copy(letto.Arrivi, o->Arrivi.begin());
+    const std::string byte = CodificaTesto(ScriviSimulazione(*o, letto.orologio));
+    const Esito<OrarioLetto> ritorno = LeggiSimulazione(byte, kNomeLetto);
+    if (!ritorno) return "the saved file does not load: " + ritorno.Errore().Messaggio();
+    if (!(ritorno.Valore() == Ritornato(letto))) return "the saved file loads back different";
+    return "";
+}
+
+// One input through a reader: first onto a running simulation, then on its own and saved back.
+template <class Carica, class Leggi>
+std::string ControllaLettura(Carica carica, Leggi leggi) {
+    static const auto prima = std::make_unique<const StatoInCorso>();
+    auto s = std::make_unique<StatoInCorso>();
+    const Esito<DopoCaricamento> esito = carica(*s);
+    if (!esito) {
+        if (!(s->Tutto() == prima->Tutto())) return "a failed load changed the simulation";
+        return ControllaErrore(esito.Errore());
+    }
+    if (std::string e = ControllaModello(s->sim); !e.empty()) return e;
+    SorgenteFissa sorgente({0.37, 0.91, 0.55, 0.02});
+    EstrattoreRitardi estrattore(sorgente);
+    const Esito<OrarioLetto> letto = leggi(estrattore);
+    if (!letto) return "the reader alone fails: " + letto.Errore().Messaggio();
+    return ControllaRitorno(letto.Valore());
+}
+
+inline std::string ControllaOrario(std::string_view byte) {
+    return ControllaLettura(
+        [&](StatoInCorso& s) {
+            return Apri_Orario(s.sim, s.pannelli, byte, kNomeLetto, s.estrattore);
+        },
+        [&](EstrattoreRitardi& e) { return LeggiOrario(byte, kNomeLetto, e); });
+}
+
+inline std::string ControllaSimulazione(std::string_view byte) {
+    return ControllaLettura(
+        [&](StatoInCorso& s) { return Carica_Simulazione(s.sim, s.pannelli, byte, kNomeLetto); },
+        [&](EstrattoreRitardi&) { return LeggiSimulazione(byte, kNomeLetto); });
+}
+
+}  // namespace ardenvo::prova
