@@ -179,6 +179,7 @@ TEST_F(Inserimento, CancellaTheCloseBoxAndOkOnAFullBoardStoreNothing) {
     // Once a row is cleared the entry left in the dialog goes in.
     finestra->reset_Click(6);
     Corri();
+    ASSERT_NE(form->InserimentoQuadro(QualeQuadro::Partenze), nullptr);
     form->InserimentoQuadro(QualeQuadro::Partenze)->Command1->click();
     EXPECT_EQ(sim().QuadroPartenze.Indice, 6);
     EXPECT_EQ(sim().QuadroPartenze.Righe[6].TestoDestinazione, "roma");

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "central/quadro.h"
@@ -92,6 +93,21 @@ inline std::string Leggi(const QuadroCentrale& quadro) {
             riga.Caratteri = {};
         }
         righe += riga == (riga.Libera ? RigaLibera() : TrenoProva(nome)) ? nome : '?';
+    }
+    return righe;
+}
+
+// The trains the rows show, as Scrivi writes them; "?" for a row that shows none of them.
+inline std::string Mostrati(const QuadroCentrale& quadro) {
+    std::string righe;
+    for (const RigaQuadro& riga : quadro.Righe) {
+        const char nome = riga.LettereMostrate[0] ? 'A' + riga.LettereMostrate[0] - 1 : '.';
+        const RigaQuadro atteso = nome == '.' ? RigaLibera() : TrenoProva(nome);
+        righe +=
+            std::tie(riga.LettereMostrate, riga.OraMostrata, riga.BinarioMostrato) ==
+                    std::tie(atteso.LettereMostrate, atteso.OraMostrata, atteso.BinarioMostrato)
+                ? nome
+                : '?';
     }
     return righe;
 }

@@ -83,13 +83,8 @@ const Avvio kAvvii[] = {
 TEST_F(QuadroTest, EveryStarterTurnsItsRowsOncePerTickFromWhatTheyShow) {
     for (const Avvio& avvio : kAvvii) {
         Apri("AB.C......");
-        const QuadroCentrale prima = q;
         avvio.avvia(q, avvio.riga, v);
-        // No row jumps: each still shows what it showed, whatever record moved into it.
-        for (int r = 0; r < kRigheQuadro; ++r)
-            EXPECT_EQ(std::tie(q.Righe[r].LettereMostrate, q.Righe[r].BinarioMostrato),
-                      std::tie(prima.Righe[r].LettereMostrate, prima.Righe[r].BinarioMostrato))
-                << avvio.nome << ", row " << r;
+        EXPECT_EQ(Mostrati(q), "AB.C......") << avvio.nome << ": no row jumps";
         int tick = 0;
         for (; q.Timer1 && tick < 200; ++tick) {
             v.disegnate.clear();
@@ -107,39 +102,45 @@ TEST_F(QuadroTest, EveryStarterTurnsItsRowsOncePerTickFromWhatTheyShow) {
 }
 
 TEST_F(QuadroTest, ClosingAnotherStarterOrANewTrainFinishesTheRunningAnimationAtOnce) {
-    // What comes 10 ticks into each starter, the ticks that follow it, and the train it puts
-    // in the first free row ('.' none).
-    const std::tuple<const char*, std::function<void()>, int, char> interruzioni[] = {
-        {"closing and reopening",
-         [&] {
-             ChiudiQuadro(q);
-             ApriQuadro(q, v);
-         },
-         1, '.'},
-        {"reset of a free row", [&] { Cancella_Binarioq(q, 9, v); }, 65, '.'},
-        {"new train",
-         [&] {
-             InserisciTreno(q, &v, [](RigaQuadro& riga) {
-                 riga = TrenoProva('N');
-                 riga.LettereMostrate.fill(0);
-             });
-         },
-         65, 'N'},
-    };
+    // What comes 10 ticks into each starter, the ticks that follow it, and what it makes of the
+    // board the starter leaves.
+    const auto uguale = [](std::string righe) { return righe; };
+    const std::tuple<const char*, std::function<void()>, int,
+                     std::function<std::string(std::string)>>
+        interruzioni[] = {
+            {"closing and reopening",
+             [&] {
+                 ChiudiQuadro(q);
+                 ApriQuadro(q, v);
+             },
+             1, uguale},
+            {"reset of a free row", [&] { Cancella_Binarioq(q, 9, v); }, 65, uguale},
+            {"up between free rows", [&] { Sposta_Su(q, 9, v); }, 65, uguale},
+            {"down between free rows", [&] { Sposta_Giu(q, 7, v); }, 65, uguale},
+            {"Aggiorna Tutto", [&] { cancella_tutto(q, v); }, 65 + 64,
+             [](std::string righe) { return righe.erase(righe.find('.'), 1) + "."; }},
+            {"new train",
+             [&] {
+                 InserisciTreno(q, &v, [](RigaQuadro& riga) {
+                     riga = TrenoProva('N');
+                     MostraFinaliDi(riga, RigaLibera());
+                 });
+             },
+             65,
+             [](std::string righe) {
+                 righe[righe.find('.')] = 'N';
+                 return righe;
+             }},
+        };
     for (const Avvio& avvio : kAvvii) {
-        for (const auto& [nome, interrompi, tick, nuovo] : interruzioni) {
+        for (const auto& [nome, interrompi, tick, dopo] : interruzioni) {
             Apri("AB.C......");
             avvio.avvia(q, avvio.riga, v);
             for (int t = 0; t < 10; ++t) Timer1_Timer(q, v);
             interrompi();
-            std::string dopo = avvio.dopo;
-            char& libera = dopo[dopo.find('.')];
-            if (nuovo != '.') libera = '?';
-            EXPECT_EQ(Leggi(q), dopo) << avvio.nome << ", " << nome;
-            EXPECT_FALSE(q.spostasu || q.spostagiu || q.spostatutto) << avvio.nome << ", " << nome;
+            EXPECT_EQ(Mostrati(q), avvio.dopo) << avvio.nome << ", " << nome;
             EXPECT_EQ(Corri(q, v), tick) << avvio.nome << ", " << nome;
-            if (nuovo != '.') libera = nuovo;
-            EXPECT_EQ(Leggi(q), dopo) << avvio.nome << ", " << nome;
+            EXPECT_EQ(Leggi(q), dopo(avvio.dopo)) << avvio.nome << ", " << nome;
         }
     }
 }
@@ -155,12 +156,13 @@ TEST_F(QuadroTest, ResetSwitchesItsButtonOffAtOnce) {
 TEST_F(QuadroTest, NoRequestReachesARowOutsideTheBoard) {
     Apri("A........B");
     const QuadroCentrale prima = q;
-    Sposta_Su(q, 0, v);
-    Sposta_Giu(q, 9, v);
-    Sposta_Su(q, 10, v);
-    Sposta_Giu(q, -1, v);
-    Cancella_Binarioq(q, 10, v);
-    Cancella_Binarioq(q, -1, v);
+    for (auto [avvia, riga] : {std::pair{&Sposta_Su, 0},
+                               {Sposta_Giu, 9},
+                               {Sposta_Su, 10},
+                               {Sposta_Giu, -1},
+                               {Cancella_Binarioq, 10},
+                               {Cancella_Binarioq, -1}})
+        avvia(q, riga, v);
     EXPECT_EQ(q, prima);
     // A current row index left at 10 by "Aggiorna Tutto" steps nothing in the single-row mode.
     q.Indice = kRigheQuadro;
