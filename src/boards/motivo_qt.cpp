@@ -34,11 +34,14 @@ QPixmap MotivoTabellone(int larghezza, int altezza) {
     cielo.setColorAt(1, QColor(120, 130, 140));
     p.fillRect(pixmap.rect(), cielo);
 
-    // Sized from the width, so a tall picture keeps the proportions of a short one.
-    const qreal margine = larghezza * 0.08;
-    const qreal w = larghezza - 2 * margine;
+    // Sized from the width, so a tall picture keeps the proportions of a short one; a wide
+    // picture is drawn at the width its height allows, centred, so it keeps its three lines.
+    const qreal base = std::min<qreal>(larghezza, altezza * 0.85);
+    const qreal margine = base * 0.08;
+    const qreal w = base - 2 * margine;
+    const qreal sinistra = (larghezza - base) / 2 + margine;
     // The platform sign on top.
-    const QRectF cartello(margine, margine + 8, w * 0.5, w * 0.45);
+    const QRectF cartello(sinistra, margine + 8, w * 0.5, w * 0.45);
     p.drawImage(cartello, CartelloBinario(1));
 
     // The board on its post: up to three lines of six tiles; a short picture shows fewer.
@@ -49,7 +52,7 @@ QPixmap MotivoTabellone(int larghezza, int altezza) {
     const qreal spazio = altezza - 2 * margine - top - 8;
     const int linee = std::clamp(int(spazio / passoX), 1, 3);
     const qreal passoY = std::min(passoX * 1.5, spazio / linee);
-    const QRectF tabellone(margine, top, w, linee * passoY + 8);
+    const QRectF tabellone(sinistra, top, w, linee * passoY + 8);
     p.fillRect(QRectF(larghezza / 2.0 - 2, tabellone.bottom(), 4, altezza - tabellone.bottom()),
                QColor(60, 60, 64));
     p.setPen(QColor(70, 70, 75));
