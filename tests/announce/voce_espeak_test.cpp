@@ -106,35 +106,31 @@ TEST(VoceEspeak, PressesNeverWaitTextsPlayWholeInOrderAndShutdownCutsOff) {
 // A failure drops its one text and is reported once; the next text tries again, and a machine
 // without a sound device stays silent with one notice.
 TEST(VoceEspeak, AFailureCostsOneTextAndIsReportedOnce) {
-    struct Caso {
-        std::vector<const char*> testi;
-        int apriFallisce, scriviFallisce;
-        const char* motivo;
-        std::vector<std::int16_t> suonati;
-    };
-    const Caso casi[] = {
-        {{"1", "2"}, 1, 0, "nessun dispositivo", Campioni({2})},
-        {{"1", "2"}, 0, 1, "dispositivo occupato", Campioni({2})},
-        {{"0", "3"}, 0, 0, "voce mancante", Campioni({3})},
-        {{"1", "1", "1", "1", "1"}, 1000, 0, "nessun dispositivo", {}},
-        {{"0", "0", "0"}, 0, 0, "voce mancante", {}},
-    };
-    for (const Caso& c : casi) {
+    // The texts, how many opens and writes fail, the notice, what is played.
+    const std::tuple<std::vector<const char*>, int, int, const char*, std::vector<std::int16_t>>
+        casi[] = {
+            {{"1", "2"}, 1, 0, "nessun dispositivo", Campioni({2})},
+            {{"1", "2"}, 0, 1, "dispositivo occupato", Campioni({2})},
+            {{"0", "3"}, 0, 0, "voce mancante", Campioni({3})},
+            {{"1", "1", "1", "1", "1"}, 1000, 0, "nessun dispositivo", {}},
+            {{"0", "0", "0"}, 0, 0, "voce mancante", {}},
+        };
+    for (const auto& [testi, apri, scrivi, motivo, suonati] : casi) {
         Dispositivo d;
-        std::tie(d.apriFallisce, d.scriviFallisce) = std::tie(c.apriFallisce, c.scriviFallisce);
+        std::tie(d.apriFallisce, d.scriviFallisce) = std::tie(apri, scrivi);
         std::ostringstream avvisi;
         {
             auto voce = Voce(d, avvisi);
-            for (const char* testo : c.testi) voce->Parla(testo);
-            if (c.suonati.empty())
+            for (const char* testo : testi) voce->Parla(testo);
+            if (suonati.empty())
                 std::this_thread::sleep_for(50ms);  // for the engine's thread to empty the queue
             else
-                ASSERT_TRUE(d.Attendi([&] { return d.chiusure == 1; })) << c.motivo;
+                ASSERT_TRUE(d.Attendi([&] { return d.chiusure == 1; })) << motivo;
         }
-        EXPECT_TRUE(d.campioni == c.suonati) << c.motivo << ": " << d.campioni.size();
+        EXPECT_TRUE(d.campioni == suonati) << motivo << ": " << d.campioni.size();
         const std::string righe = avvisi.str();
         EXPECT_EQ(std::ranges::count(righe, '\n'), 1) << righe;
-        EXPECT_NE(righe.find(c.motivo), std::string::npos) << righe;
+        EXPECT_NE(righe.find(motivo), std::string::npos) << righe;
     }
 }
 
