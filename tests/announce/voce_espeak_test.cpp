@@ -10,22 +10,21 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A sound device that keeps what it is given; writes hold while `bloccata`.
+// A sound device that keeps what it is given; writes hold while `bloccata`, and the next
+// `apriFallisce` opens and `scriviFallisce` writes fail.
 struct Dispositivo {
     std::mutex m;
     std::condition_variable cambiato;
     std::vector<std::int16_t> campioni;
-    int aperture = 0, chiusure = 0, interruzioni = 0;
+    int aperture = 0, chiusure = 0, interruzioni = 0, apriFallisce = 0, scriviFallisce = 0;
     bool bloccata = false;
-    int apriFallisce = 0, scriviFallisce = 0;  // how many of the next opens, writes fail
 
-    void Cambia(auto azione) {
+    // Runs `azione` under the lock and tells the waiters; returns what it returns.
+    auto Cambia(auto azione) {
         std::lock_guard blocco(m);
-        azione();
+        const auto esito = azione();
         cambiato.notify_all();
-    }
-    void Conta(int& quante) {
-        Cambia([&] { ++quante; });
+        return esito;
     }
     bool Attendi(auto condizione) {
         std::unique_lock blocco(m);
@@ -33,34 +32,29 @@ struct Dispositivo {
     }
 };
 
-class UscitaFinta final : public UscitaAudio {
-  public:
-    explicit UscitaFinta(Dispositivo& d) : d_(d) {}
+struct UscitaFinta final : UscitaAudio {
+    explicit UscitaFinta(Dispositivo& d) : d(d) {}
     bool Apri(int, std::string& errore) override {
         errore = "nessun dispositivo";  // read on failure only
-        if (Fallisce(d_.apriFallisce)) return false;
-        d_.Conta(d_.aperture);
-        return true;
+        return d.Cambia([&] { return d.apriFallisce-- <= 0 && ++d.aperture; });
     }
     bool Scrivi(std::span<const std::int16_t> campioni, std::string& errore) override {
         std::this_thread::sleep_for(1ms);  // as a real device takes its time
         errore = "dispositivo occupato";
-        if (Fallisce(d_.scriviFallisce)) return false;
-        std::unique_lock blocco(d_.m);
-        d_.cambiato.wait(blocco, [&] { return !d_.bloccata; });
-        d_.campioni.insert(d_.campioni.end(), campioni.begin(), campioni.end());
-        d_.cambiato.notify_all();
+        if (!d.Cambia([&] { return d.scriviFallisce-- <= 0; })) return false;
+        std::unique_lock blocco(d.m);
+        d.cambiato.wait(blocco, [&] { return !d.bloccata; });
+        d.campioni.insert(d.campioni.end(), campioni.begin(), campioni.end());
+        d.cambiato.notify_all();
         return true;
     }
-    void Chiudi() override { d_.Conta(d_.chiusure); }
-    void Interrompi() override { d_.Conta(d_.interruzioni); }
-
-  private:
-    bool Fallisce(int& quante) {
-        std::lock_guard blocco(d_.m);
-        return quante > 0 && quante-- > 0;
+    void Chiudi() override {
+        d.Cambia([&] { return ++d.chiusure; });
     }
-    Dispositivo& d_;
+    void Interrompi() override {
+        d.Cambia([&] { return ++d.interruzioni; });
+    }
+    Dispositivo& d;
 };
 
 // Text "7" becomes 7000 samples of value 7, so the device shows what was played, in order;
@@ -72,35 +66,39 @@ std::optional<AudioSintetizzato> SintesiFinta(const std::string& testo, std::str
     return AudioSintetizzato{std::vector<std::int16_t>(valore * 1000u, valore), 22050};
 }
 
-VoceEspeak::FabbricaUscita Fabbrica(Dispositivo& d) {
-    return [&d] { return std::make_unique<UscitaFinta>(d); };
+std::unique_ptr<VoceEspeak> Voce(Dispositivo& d, std::ostream& avvisi) {
+    return std::make_unique<VoceEspeak>(
+        SintesiFinta, [&d] { return std::make_unique<UscitaFinta>(d); }, avvisi);
+}
+
+std::vector<std::int16_t> Campioni(std::initializer_list<std::int16_t> testi) {
+    std::vector<std::int16_t> attesi;
+    for (std::int16_t valore : testi) attesi.insert(attesi.end(), valore * 1000u, valore);
+    return attesi;
 }
 
 TEST(VoceEspeak, PressesNeverWaitTextsPlayWholeInOrderAndShutdownCutsOff) {
     Dispositivo d;
     d.bloccata = true;  // the device holds the first write until released
     std::ostringstream avvisi;
-    auto voce = std::make_unique<VoceEspeak>(SintesiFinta, Fabbrica(d), avvisi);
+    auto voce = Voce(d, avvisi);
     auto inizio = std::chrono::steady_clock::now();
     for (const char* testo : {"1", "2", "3", "4"}) voce->Parla(testo);
     EXPECT_LT(std::chrono::steady_clock::now() - inizio, 100ms);
-    d.Cambia([&] { d.bloccata = false; });
+    d.Cambia([&] { return d.bloccata = false; });
     ASSERT_TRUE(d.Attendi([&] { return d.chiusure == 1; }));
-    std::vector<std::int16_t> atteso;
-    for (std::int16_t valore : {1, 2, 3, 4}) atteso.insert(atteso.end(), valore * 1000u, valore);
-    EXPECT_TRUE(d.campioni == atteso) << "texts cut, lost or out of order";
+    EXPECT_TRUE(d.campioni == Campioni({1, 2, 3, 4})) << "texts cut, lost or out of order";
     // One stream for texts that follow each other, played out rather than cut.
-    EXPECT_EQ(d.aperture, 1);
-    EXPECT_EQ(d.interruzioni, 0);
+    EXPECT_EQ(std::tie(d.aperture, d.interruzioni), std::tuple(1, 0));
 
     // A long announcement with more behind it is cut off when the program ends.
     voce->Parla("1000");
     voce->Parla("2");
-    ASSERT_TRUE(d.Attendi([&] { return d.campioni.size() > atteso.size(); }));
+    ASSERT_TRUE(d.Attendi([&] { return d.campioni.size() > 10'000u; }));
     inizio = std::chrono::steady_clock::now();
     voce.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - inizio, 1s);
-    EXPECT_LT(d.campioni.size(), atteso.size() + 1000'000u);
+    EXPECT_LT(d.campioni.size(), 1'010'000u);
     EXPECT_EQ(d.interruzioni, 1);
     EXPECT_EQ(avvisi.str(), "");
 }
@@ -108,38 +106,31 @@ TEST(VoceEspeak, PressesNeverWaitTextsPlayWholeInOrderAndShutdownCutsOff) {
 // A failure drops its one text and is reported once; the next text tries again, and a machine
 // without a sound device stays silent with one notice.
 TEST(VoceEspeak, AFailureCostsOneTextAndIsReportedOnce) {
-    struct Caso {
-        std::vector<const char*> testi;
-        int apriFallisce, scriviFallisce;
-        const char* motivo;
-        std::vector<std::int16_t> suonati;
-    };
-    const Caso casi[] = {
-        {{"1", "2"}, 1, 0, "nessun dispositivo", {2}},
-        {{"1", "2"}, 0, 1, "dispositivo occupato", {2}},
-        {{"0", "3"}, 0, 0, "voce mancante", {3}},
-        {{"1", "1", "1", "1", "1"}, 1000, 0, "nessun dispositivo", {}},
-        {{"0", "0", "0"}, 0, 0, "voce mancante", {}},
-    };
-    for (const Caso& c : casi) {
+    // The texts, how many opens and writes fail, the notice, what is played.
+    const std::tuple<std::vector<const char*>, int, int, const char*, std::vector<std::int16_t>>
+        casi[] = {
+            {{"1", "2"}, 1, 0, "nessun dispositivo", Campioni({2})},
+            {{"1", "2"}, 0, 1, "dispositivo occupato", Campioni({2})},
+            {{"0", "3"}, 0, 0, "voce mancante", Campioni({3})},
+            {{"1", "1", "1", "1", "1"}, 1000, 0, "nessun dispositivo", {}},
+            {{"0", "0", "0"}, 0, 0, "voce mancante", {}},
+        };
+    for (const auto& [testi, apri, scrivi, motivo, suonati] : casi) {
         Dispositivo d;
-        d.apriFallisce = c.apriFallisce;
-        d.scriviFallisce = c.scriviFallisce;
+        std::tie(d.apriFallisce, d.scriviFallisce) = std::tie(apri, scrivi);
         std::ostringstream avvisi;
         {
-            VoceEspeak voce(SintesiFinta, Fabbrica(d), avvisi);
-            for (const char* testo : c.testi) voce.Parla(testo);
-            if (c.suonati.empty())
+            auto voce = Voce(d, avvisi);
+            for (const char* testo : testi) voce->Parla(testo);
+            if (suonati.empty())
                 std::this_thread::sleep_for(50ms);  // for the engine's thread to empty the queue
             else
-                ASSERT_TRUE(d.Attendi([&] { return d.chiusure == 1; })) << c.motivo;
+                ASSERT_TRUE(d.Attendi([&] { return d.chiusure == 1; })) << motivo;
         }
-        std::vector<std::int16_t> atteso;
-        for (std::int16_t valore : c.suonati) atteso.insert(atteso.end(), valore * 1000u, valore);
-        EXPECT_TRUE(d.campioni == atteso) << c.motivo << ": " << d.campioni.size() << " samples";
+        EXPECT_TRUE(d.campioni == suonati) << motivo << ": " << d.campioni.size();
         const std::string righe = avvisi.str();
-        EXPECT_EQ(std::count(righe.begin(), righe.end(), '\n'), 1) << righe;
-        EXPECT_NE(righe.find(c.motivo), std::string::npos) << righe;
+        EXPECT_EQ(std::ranges::count(righe, '\n'), 1) << righe;
+        EXPECT_NE(righe.find(motivo), std::string::npos) << righe;
     }
 }
 

@@ -126,21 +126,20 @@ TEST(AboutBox, GetKeyValueReadsTextAndNumbersOfItsRootOnly) {
 
 TEST(AboutBox, SystemInfoStartsTheToolOrSaysItCannot) {
     const QString strumento = "C:\\Tools\\MSINFO32.EXE";
-    // the first key's "PATH", the second key's "MSINFO", whether the tool is there
-    const std::tuple<const char*, const char*, bool, QStringList> casi[] = {
-        {"/usr/bin/hardinfo", "C:\\Tools", true, {"/usr/bin/hardinfo"}},
-        {nullptr, "C:\\Tools", true, {strumento}},
-        {nullptr, "C:\\Tools", false, {}},
+    // the first key's "PATH" (the second's "MSINFO" is "C:\Tools"), whether the tool is there
+    const std::tuple<const char*, bool, QStringList> casi[] = {
+        {"/usr/bin/hardinfo", true, {"/usr/bin/hardinfo"}},
+        {nullptr, true, {strumento}},
+        {nullptr, false, {}},
     };
-    for (const auto& [prima, seconda, presente, avviati] : casi) {
+    for (const auto& [prima, presente, avviati] : casi) {
         BancoProva b;
         if (prima) b.registro.Testo(kChiaveInfoSistema, "PATH", QByteArray(prima) + '\0');
-        if (seconda)
-            b.registro.Testo(kChiavePosizioneStrumenti, "MSINFO", QByteArray(seconda) + '\0');
+        b.registro.Testo(kChiavePosizioneStrumenti, "MSINFO", QByteArray("C:\\Tools") + '\0');
         if (presente) b.avvio.esistenti = {strumento};
         b.avvio.avviabili = {strumento, "/usr/bin/hardinfo"};
         frmAbout(b.Servizi()).findChild<QPushButton*>("cmdSysInfo")->click();
-        EXPECT_EQ(b.avvio.avviati, avviati) << (prima ? prima : "") << (seconda ? seconda : "");
+        EXPECT_EQ(b.avvio.avviati, avviati) << (prima ? prima : "") << presente;
         EXPECT_EQ(b.messaggi.mostrati,
                   avviati.isEmpty() ? QStringList{kInfoSistemaNonDisponibile} : QStringList{});
     }

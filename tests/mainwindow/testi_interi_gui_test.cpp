@@ -52,13 +52,11 @@ TEST_F(Form1Test, EveryTextOfTheMainWindowShowsWhole) {
     for (std::int16_t minuti : ElencoRitardi) ritardi << QString::number(minuti);
     for (int binario = 1; binario <= kBinari; ++binario) binari << QString::number(binario);
     for (int ora = 0; ora < 24; ++ora) ore << DaUtf8(TestoOra(ora, 59));
-    const std::pair<const char*, QStringList> colonne[] = {
-        {"Categoriaq", Testi(ElencoCategorie)},
-        {"Ritardo", ritardi},
-        {"Orario", ore},
-        {"Orarioeff", ore},
-        {"Binarioq", binari},
-    };
+    const std::pair<const char*, QStringList> colonne[] = {{"Categoriaq", Testi(ElencoCategorie)},
+                                                           {"Ritardo", ritardi},
+                                                           {"Orario", ore},
+                                                           {"Orarioeff", ore},
+                                                           {"Binarioq", binari}};
     for (int riga = 1; riga < kRighePannelli; ++riga) {
         if (riga == kTestataArrivi) continue;
         for (const auto& [colonna, testi] : colonne)
@@ -68,27 +66,21 @@ TEST_F(Form1Test, EveryTextOfTheMainWindowShowsWhole) {
 }
 
 TEST_F(Form1Test, EveryTextOfTheSmallWindowsShowsWhole) {
-    frmAbout informazioni(banco.Servizi());
-    informazioni.show();
-    EXPECT_THAT(prova::TestiTagliati(informazioni), IsEmpty());
-    Form5 uscita;
-    uscita.show();
-    EXPECT_THAT(prova::TestiTagliati(uscita), IsEmpty());
-
     form->show();
     form->informazioni_Click();
-    ASSERT_NE(form->DialogoInserimento(), nullptr);
-    EXPECT_THAT(prova::TestiTagliati(*form->DialogoInserimento()), IsEmpty());
-    Form3 ritardo(form->animazione(), 0);
-    ritardo.show();
-    EXPECT_THAT(prova::TestiTagliati(ritardo), IsEmpty());
-
     Treno treno;
     treno.NumeroTreno = "22792-A";
     treno.FermateSuccessive = "Firenze Santa Maria Novella,.";
+    frmAbout informazioni(banco.Servizi());
+    Form5 uscita;
+    Form3 ritardo(form->animazione(), 0);
     Form4 treno_info(treno);
-    treno_info.show();
-    EXPECT_THAT(prova::TestiTagliati(treno_info), IsEmpty());
+    for (QWidget* w : std::initializer_list<QWidget*>{&informazioni, &uscita, &ritardo, &treno_info,
+                                                      form->DialogoInserimento()}) {
+        ASSERT_NE(w, nullptr);
+        w->show();
+        EXPECT_THAT(prova::TestiTagliati(*w), IsEmpty());
+    }
     EXPECT_THAT(prova::TestiTagliati(*treno_info.findChild<QLineEdit*>("indicaz"),
                                      Testi(ElencoIndicazioni).mid(0, 10)),
                 IsEmpty());
