@@ -38,7 +38,7 @@ void AnimazioneBinari::Timer2_Timer() {
     pannello_.DisegnaBinario(binario);
     RigaBinario& riga = sim_.binari[contbinario];
     incritardo = IncrementoRitardo(riga.RitardoMinuti);
-    PassoRiga(riga, incritardo);
+    PassoRiga(riga);
     if (++conttimer < kTicks) return;
     pannello_.FermaTimer();
     inCorso_ = false;

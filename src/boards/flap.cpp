@@ -2,12 +2,8 @@
 
 namespace ardenvo {
 
-void PassoRiga(RigaBinario& riga, std::int16_t incritardo) {
-    PerOgniCampo(riga, [incritardo](std::int16_t& mostrato, std::int16_t finale,
-                                    std::int16_t oltre) {
-        if (mostrato == finale) return;
-        mostrato = Avanza(mostrato, oltre == kOltreRitardo ? incritardo : std::int16_t{1}, oltre);
-    });
+void PassoRiga(RigaBinario& riga) {
+    PerOgniCampo(riga, PassoCampo);
 }
 
 void ConcludiRiga(RigaBinario& riga) {

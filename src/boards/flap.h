@@ -29,6 +29,14 @@ constexpr std::int16_t IncrementoRitardo(std::int16_t RitardoMinuti) {
     return RitardoMinuti < 60 ? 5 : 10;
 }
 
+// One tick of one field: a field not yet at its final code moves one position, the delay by
+// the step of the delay it shows.
+inline void PassoCampo(std::int16_t& mostrato, std::int16_t finale, std::int16_t oltre) {
+    if (mostrato == finale) return;
+    const std::int16_t passo = oltre == kOltreRitardo ? IncrementoRitardo(mostrato) : 1;
+    mostrato = Avanza(mostrato, passo, oltre);
+}
+
 // Calls f(shown, final, end of cycle) for every field of a row, in board order: the 14
 // letters, category, delay, hour, minute, service note.
 template <class F>
@@ -42,9 +50,8 @@ void PerOgniCampo(RigaBinario& riga, F&& f) {
     f(riga.CodiceIndicazioni, riga.CodiceIndicazioniFinale, kOltreIndicazioni);
 }
 
-// One tick of a row: every field whose shown code differs from its final code moves one
-// position; the delay moves by `incritardo`, the others by one.
-void PassoRiga(RigaBinario& riga, std::int16_t incritardo);
+// One tick of a row: PassoCampo on every field.
+void PassoRiga(RigaBinario& riga);
 
 // Brings every shown code to its final code at once.
 void ConcludiRiga(RigaBinario& riga);

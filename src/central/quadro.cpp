@@ -101,11 +101,7 @@ std::optional<int> PrimaRigaLibera(const QuadroCentrale& quadro) {
 bool PassoRigaQuadro(RigaQuadro& riga) {
     const bool girata = riga.CategoriaMostrata != riga.CategoriaFinale &&
                         riga.CategoriaMostrata == kGiroCategoria - 1;
-    PerOgniCampo(riga, [](std::int16_t& mostrato, std::int16_t finale, std::int16_t giro) {
-        if (mostrato == finale) return;
-        const std::int16_t passo = giro == kOltreRitardo ? IncrementoRitardo(mostrato) : 1;
-        mostrato = Avanza(mostrato, passo, giro);
-    });
+    PerOgniCampo(riga, PassoCampo);
     return girata;
 }
 

@@ -19,7 +19,7 @@ std::vector<int> Percorso(int n, std::int16_t da, std::int16_t a) {
     });
     std::vector<int> visti;
     while (*mostrato != a && visti.size() < 100) {
-        PassoRiga(riga, IncrementoRitardo(riga.RitardoMinuti));
+        PassoRiga(riga);
         visti.push_back(*mostrato);
     }
     return visti;
