@@ -34,11 +34,13 @@ void PerOgniCampo(RigaQuadro& riga, F&& f) {
     f(riga.BinarioMostrato, riga.BinarioFinale, kGiroBinario);
 }
 
-// After an exchange each row of the pair shows what the other row was turning to, which is
-// what stood in it before: the animation then turns it to the train that moved in.
+// Exchanges row `sopra` with the row below. After the exchange each row of the pair shows
+// what the other row was turning to, which is what stood in it before: the animation then
+// turns it to the train that moved in.
 void Sposta_Binario(QuadroCentrale& quadro, int sopra) {
     RigaQuadro& su = quadro.Righe[sopra];
     RigaQuadro& giu = quadro.Righe[sopra + 1];
+    std::swap(su, giu);
     MostraFinaliDi(su, giu);
     MostraFinaliDi(giu, su);
 }
@@ -215,7 +217,6 @@ void Sposta_Su(QuadroCentrale& quadro, int riga, VistaQuadro& vista) {
     if (riga < 1 || riga >= kRigheQuadro) return;
     ConcludiAnimazione(quadro, &vista);
     quadro.Indice = riga;
-    std::swap(quadro.Righe[riga - 1], quadro.Righe[riga]);
     Sposta_Binario(quadro, riga - 1);
     Avvia(quadro, &vista);
     quadro.spostasu = true;
@@ -226,7 +227,6 @@ void Sposta_Giu(QuadroCentrale& quadro, int riga, VistaQuadro& vista) {
     if (riga < 0 || riga >= kRigheQuadro - 1) return;
     ConcludiAnimazione(quadro, &vista);
     quadro.Indice = riga;
-    std::swap(quadro.Righe[riga], quadro.Righe[riga + 1]);
     Sposta_Binario(quadro, riga);
     Avvia(quadro, &vista);
     quadro.spostagiu = true;
@@ -256,7 +256,6 @@ void riattiva_tutto(QuadroCentrale& quadro, VistaQuadro* vista) {
     // The free record restored at the first gap sinks one row per exchange to the bottom.
     for (int I = *libera + 1; I < kRigheQuadro; ++I) {
         if (!quadro.Righe[I - 1].Libera) continue;
-        std::swap(quadro.Righe[I - 1], quadro.Righe[I]);
         Sposta_Binario(quadro, I - 1);
         quadro.spostatutto = true;
         quadro.basta = true;
