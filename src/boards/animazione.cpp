@@ -39,7 +39,7 @@ void AnimazioneBinari::Timer2_Timer() {
     RigaBinario& riga = sim_.binari[contbinario];
     incritardo = IncrementoRitardo(riga.RitardoMinuti);
     PassoRiga(riga);
-    if (++conttimer < kTicks) return;
+    if (++conttimer < kTickAnimazione) return;
     pannello_.FermaTimer();
     inCorso_ = false;
     pannello_.AbilitaInserimento(!BinariLiberi(sim_).empty());

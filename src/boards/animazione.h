@@ -33,8 +33,6 @@ std::vector<int> BinariLiberi(const Simulazione& sim);
 
 class AnimazioneBinari {
   public:
-    static constexpr int kTicks = 65;
-
     AnimazioneBinari(Simulazione& sim, PannelloBinari& pannello) : sim_(sim), pannello_(pannello) {}
 
     Simulazione& sim() { return sim_; }

@@ -8,6 +8,9 @@
 
 namespace ardenvo {
 
+// Ticks of one animation on every board, enough for the longest turn of any field.
+inline constexpr int kTickAnimazione = 65;
+
 // Codes one past the last position of each cycle; they are never shown.
 inline constexpr std::int16_t kOltreLettera = 30;
 inline constexpr std::int16_t kOltreCategoria = 11;

@@ -33,8 +33,6 @@ class VistaQuadro {
     virtual void FermaTimer() = 0;
 };
 
-inline constexpr int kTickAnimazione = 65;
-
 // ---- Rows ----
 // Blank final codes: what a cleared row turns to.
 void SvuotaFinali(RigaQuadro& riga);
