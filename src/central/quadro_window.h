@@ -35,7 +35,6 @@ class FormQuadro : public QMainWindow, public VistaQuadro {
     // `apriInserimento` opens the board's entry dialog; the menu "Inserisci dati" calls it.
     FormQuadro(Simulazione& sim, QualeQuadro quale, std::function<void()> apriInserimento);
 
-    QualeQuadro quale() const { return quale_; }
     QuadroCentrale& quadro() { return quadro_; }
 
     // Draws every row, then runs the one closing tick (or the animation of rows stored while
