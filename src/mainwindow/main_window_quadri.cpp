@@ -5,22 +5,16 @@
 
 namespace ardenvo {
 
-namespace {
-std::size_t Posto(QualeQuadro quale) {
-    return quale == QualeQuadro::Partenze ? 0 : 1;
-}
-}  // namespace
-
 void Form1::quadro_Click(int Index) {
     const QualeQuadro quale = Index == 0 ? QualeQuadro::Partenze : QualeQuadro::Arrivi;
-    QPointer<FormQuadro>& finestra = quadri_[Posto(quale)];
+    QPointer<FormQuadro>& finestra = quadri_[static_cast<std::size_t>(quale)];
     if (!finestra)
         finestra = new FormQuadro(sim_, quale, [this, quale] { ApriInserimentoQuadro(quale); });
     PortaDavanti(finestra);
 }
 
 FormQuadro* Form1::QuadroAperto(QualeQuadro quale) const {
-    return quadri_[Posto(quale)];
+    return quadri_[static_cast<std::size_t>(quale)];
 }
 
 }  // namespace ardenvo
