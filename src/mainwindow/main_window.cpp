@@ -136,10 +136,6 @@ void Form1::Form_Load() {
     sim_.QuadroArrivi.PrimoAvvio = true;
 }
 
-ArrayControlli* Form1::Array(const QString& nome) const {
-    return ArrayControlli::Trova(this, nome);
-}
-
 ArrayControlli* Form1::NuovoArray(const QString& nome) {
     return ArrayControlli::Nuovo(this, nome);
 }

@@ -67,7 +67,6 @@ class Form1 : public QMainWindow, public PannelloBinari {
     T* Controllo(const QString& nome, int indice = -1) const {
         return qobject_cast<T*>(Controllo(nome, indice));
     }
-    ArrayControlli* Array(const QString& nome) const;
     // An array to fill, created as a child of this window the first time it is named.
     ArrayControlli* NuovoArray(const QString& nome);
     // The path of a picture of the tile folder beside the program.

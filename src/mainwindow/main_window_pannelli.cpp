@@ -218,9 +218,9 @@ void Form1::MostraPannelli() {
         const RigaPannello& nuova = pannelli.Righe[riga];
         RigaPannello& vecchia = mostrati_.Righe[riga];
         if (nuova == vecchia) continue;
+        const bool visibile = nuova.Visibile != vecchia.Visibile;
         for (int c = 0; c < kCelle; ++c) {
             const bool testo = nuova.Testi[c] != vecchia.Testi[c];
-            const bool visibile = nuova.Visibile != vecchia.Visibile;
             if (!testo && !visibile) continue;
             auto* etichetta = Controllo<QLabel>(QString::fromLatin1(kColonne[c].nome), riga);
             if (testo) etichetta->setText(DaUtf8(nuova.Testi[c]));

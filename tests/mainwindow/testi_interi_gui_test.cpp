@@ -8,6 +8,7 @@
 #include <QLineEdit>
 
 #include "boards/delay_dialog.h"
+#include "boards/elenchi_qt.h"
 #include "boards/insert_dialog.h"
 #include "core/codici.h"
 #include "core/orologio.h"
@@ -22,13 +23,6 @@ namespace ardenvo {
 namespace {
 
 using ::testing::IsEmpty;
-
-template <std::size_t N>
-QStringList Testi(const std::array<std::string_view, N>& elenco) {
-    QStringList testi;
-    for (std::string_view testo : elenco) testi << DaUtf8(testo);
-    return testi;
-}
 
 TEST_F(Form1Test, EveryTextOfTheMainWindowShowsWhole) {
     banco.dialogo.risposte = {QCoreApplication::applicationDirPath() + "/scenari/centrale.vkd"};
@@ -48,15 +42,16 @@ TEST_F(Form1Test, EveryTextOfTheMainWindowShowsWhole) {
 
     // The longest texts each column can show, in both kinds of drawing: the refresh's delay
     // texts and "BUS", the row show's delay minutes and platform numbers.
-    QStringList ritardi = Testi(TestiRitardi), binari = {"BUS"}, ore;
+    QStringList ritardi = VociElenco(TestiRitardi),
+                binari = QStringList{"BUS"} + Numeri(1, kBinari), ore;
     for (std::int16_t minuti : ElencoRitardi) ritardi << QString::number(minuti);
-    for (int binario = 1; binario <= kBinari; ++binario) binari << QString::number(binario);
     for (int ora = 0; ora < 24; ++ora) ore << DaUtf8(TestoOra(ora, 59));
-    const std::pair<const char*, QStringList> colonne[] = {{"Categoriaq", Testi(ElencoCategorie)},
-                                                           {"Ritardo", ritardi},
-                                                           {"Orario", ore},
-                                                           {"Orarioeff", ore},
-                                                           {"Binarioq", binari}};
+    const std::pair<const char*, QStringList> colonne[] = {
+        {"Categoriaq", VociElenco(ElencoCategorie)},
+        {"Ritardo", ritardi},
+        {"Orario", ore},
+        {"Orarioeff", ore},
+        {"Binarioq", binari}};
     for (int riga = 1; riga < kRighePannelli; ++riga) {
         if (riga == kTestataArrivi) continue;
         for (const auto& [colonna, testi] : colonne)
@@ -82,7 +77,7 @@ TEST_F(Form1Test, EveryTextOfTheSmallWindowsShowsWhole) {
         EXPECT_THAT(prova::TestiTagliati(*w), IsEmpty());
     }
     EXPECT_THAT(prova::TestiTagliati(*treno_info.findChild<QLineEdit*>("indicaz"),
-                                     Testi(ElencoIndicazioni).mid(0, 10)),
+                                     VociElenco(ElencoIndicazioni).mid(0, 10)),
                 IsEmpty());
     delete form->DialogoInserimento();
 }
