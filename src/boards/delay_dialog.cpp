@@ -30,10 +30,7 @@ Form3::Form3(AnimazioneBinari& animazione, int Index, QWidget* parent)
     Label3->setGeometry(136, 20, 57, 25);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Combo2 = new QComboBox(this);
-    Combo2->setObjectName("Combo2");
-    Combo2->addItems(VociElenco(TestiRitardi));
-    Combo2->setCurrentIndex(-1);
+    Combo2 = NuovoElenco(this, "Combo2", VociElenco(TestiRitardi));
     Combo2->setGeometry(184, 16, 81, 22);
 
     Command1 = new QPushButton("Ok", this);

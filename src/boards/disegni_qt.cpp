@@ -105,9 +105,7 @@ QImage DuePuntiOrologio() {
 }
 
 QImage CartelloBinario(int numero) {
-    const int larghezza = 41 * kScala, altezza = 37 * kScala;
-    QImage tela(larghezza, altezza, QImage::Format_RGB32);
-    tela.fill(QColor(24, 28, 34));
+    QImage tela = Tela(41, 37, QColor(24, 28, 34));
     QPainter pittore(&tela);
     pittore.setRenderHint(QPainter::Antialiasing);
     pittore.setRenderHint(QPainter::TextAntialiasing);

@@ -1,15 +1,12 @@
 #include "boards/immissione.h"
 
+#include <array>
+#include <string>
+
 #include "boards/flap.h"
 #include "core/convertitori.h"
 
 namespace ardenvo {
-
-std::array<std::string, kCelleDestinazione> CelleDestinazione(std::string_view destinazione) {
-    std::array<std::string, kCelleDestinazione> celle;
-    CaratteriMinuscoli(destinazione, celle);
-    return celle;
-}
 
 void Inserisci(AnimazioneBinari& animazione, const DatiInserimento& dati) {
     const int r = dati.Binario - 1;
@@ -19,7 +16,8 @@ void Inserisci(AnimazioneBinari& animazione, const DatiInserimento& dati) {
     Simulazione& sim = animazione.sim();
     RigaBinario& riga = sim.binari[r];
 
-    const auto celle = CelleDestinazione(dati.Destinazione);
+    std::array<std::string, kCelleDestinazione> celle;
+    CaratteriMinuscoli(dati.Destinazione, celle);
     for (int c = 0; c < kCelleDestinazione; ++c)
         if (auto codice = Lettera_Numero(celle[c])) riga.CodiciLettere[c] = *codice;
     if (auto codice = Categoria_Numero(dati.Categoria)) riga.CodiceCategoria = *codice;

@@ -1,9 +1,6 @@
 #pragma once
 // What the insert and delay dialogs do to a board row on "Ok".
 
-#include <array>
-#include <cstdint>
-#include <string>
 #include <string_view>
 
 #include "boards/animazione.h"
@@ -11,10 +8,6 @@
 #include "core/model.h"
 
 namespace ardenvo {
-
-// The destination lowered and cut into the 14 cells, one character each, left-aligned;
-// cells past the end hold the empty text.
-std::array<std::string, kCelleDestinazione> CelleDestinazione(std::string_view destinazione);
 
 // Puts a train on a free board: the entries become the row's final codes, the row turns to
 // them from blank letters, hour 0 and minute 0, and becomes occupied. An entry without a

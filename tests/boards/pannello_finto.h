@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "boards/animazione.h"
+#include "boards/board_setup.h"
 
 namespace ardenvo {
 
@@ -14,11 +15,7 @@ struct Banco : PannelloBinari {
     // All rows free and blank, as the main window leaves them at start.
     explicit Banco(int NumeroBinari = kBinari) {
         sim->orario.NumeroBinari = static_cast<std::int16_t>(NumeroBinari);
-        for (RigaBinario& r : sim->binari) {
-            r.OraPartenza = r.OraPartenzaFinale = OraVuota;
-            r.MinutoPartenza = r.MinutoPartenzaFinale = MinutoVuoto;
-            r.RigaLibera = true;
-        }
+        for (RigaBinario& r : sim->binari) SvuotaRigaAllAvvio(r);
     }
     RigaBinario& Riga(int binario) { return sim->binari[binario - 1]; }
     // Board 1..23 holds a train at rest, its buttons on.
