@@ -11,20 +11,23 @@ Form5::Form5(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Conferma uscita..."));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint);
-    setFixedSize(179, 74);
+    // Wider than the design's 179 pixels: the window manager puts its buttons beside the
+    // caption, and at 179 it cuts "Conferma uscita..." short.
+    constexpr int kLarghezza = 240;
+    setFixedSize(kLarghezza, 74);
 
     auto* domanda = new QLabel(QStringLiteral("Vuoi uscire dal Simulatore?"), this);
     domanda->setObjectName(QStringLiteral("Label1"));
     domanda->setAlignment(Qt::AlignCenter);
-    domanda->setGeometry(4, 8, 171, 20);
+    domanda->setGeometry(4, 8, kLarghezza - 8, 20);
 
     // Created in tab order: "SI" first, so it has the focus when the question opens.
     auto* si = new QPushButton(QStringLiteral("SI"), this);
     si->setObjectName(QStringLiteral("Command1"));
-    si->setGeometry(16, 40, 65, 25);
+    si->setGeometry(kLarghezza / 2 - 74, 40, 65, 25);
     auto* no = new QPushButton(QStringLiteral("NO"), this);
     no->setObjectName(QStringLiteral("Command2"));
-    no->setGeometry(98, 40, 65, 25);
+    no->setGeometry(kLarghezza / 2 + 9, 40, 65, 25);
     connect(si, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(no, &QPushButton::clicked, this, &Form5::Command2_Click);
     si->setFocus();
