@@ -1,11 +1,16 @@
 #include "boards/tessera_widget.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
 #include <QSet>
 
 namespace ardenvo {
+
+QString CartellaTessere() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Numeri e Lettere/");
+}
 
 Tessera::Tessera(QWidget* parent) : QWidget(parent) {}
 

@@ -7,6 +7,9 @@
 
 namespace ardenvo {
 
+// The folder "Numeri e Lettere" beside the program, with its trailing separator.
+QString CartellaTessere();
+
 class Tessera : public QWidget {
     Q_OBJECT
 

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -95,8 +94,7 @@ FormQuadro::FormQuadro(Simulazione& sim, QualeQuadro quale, std::function<void()
     : quadro_(Quadro(sim, quale)),
       quale_(quale),
       apriInserimento_(std::move(apriInserimento)),
-      cartellaTessere_(QCoreApplication::applicationDirPath() +
-                       QStringLiteral("/Numeri e Lettere/")) {
+      cartellaTessere_(CartellaTessere()) {
     const Configurazione& configurazione = ConfigurazioneDi(quale);
     setObjectName(QString::fromLatin1(configurazione.nome));
     setWindowTitle(QString::fromUtf8(configurazione.titolo));

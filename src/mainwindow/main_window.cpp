@@ -1,13 +1,13 @@
 #include "mainwindow/main_window.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 
 #include "boards/board_setup.h"
+#include "boards/tessera_widget.h"
 #include "mainwindow/about_dialog.h"
 #include "mainwindow/exit_dialog.h"
 #include "mainwindow/versione.h"
@@ -19,8 +19,7 @@ Form1::Form1(Simulazione& sim, const ServiziForm1& servizi, QWidget* parent)
       animazione_(sim, *this),
       sim_(sim),
       servizi_(servizi),
-      cartellaTessere_(QCoreApplication::applicationDirPath() +
-                       QStringLiteral("/Numeri e Lettere/")) {
+      cartellaTessere_(CartellaTessere()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Ardenvo V") + NumeroVersione());
 
