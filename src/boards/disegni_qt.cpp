@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRadialGradient>
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -152,6 +153,24 @@ QIcon IconaProgramma() {
         icona.addPixmap(disegno);
     }
     return icona;
+}
+
+QIcon Pomello() {
+    QPixmap immagine(12 * kScala, 12 * kScala);
+    immagine.fill(Qt::transparent);
+    QPainter pittore(&immagine);
+    pittore.setRenderHint(QPainter::Antialiasing);
+    pittore.scale(kScala, kScala);
+    QRadialGradient luce(QPointF(4.5, 4.0), 7.5);
+    luce.setColorAt(0.0, QColor(120, 128, 140));
+    luce.setColorAt(0.6, QColor(40, 44, 52));
+    luce.setColorAt(1.0, QColor(12, 14, 18));
+    pittore.setBrush(luce);
+    pittore.setPen(QPen(QColor(0, 0, 0, 160), 0.6));
+    pittore.drawEllipse(QRectF(1.0, 1.0, 10.0, 10.0));
+    pittore.end();
+    immagine.setDevicePixelRatio(kScala);
+    return QIcon(immagine);
 }
 
 QIcon FrecciaQuadro(bool su) {

@@ -33,6 +33,7 @@ QImage CifraOrologio(int cifra);
 QImage DuePuntiOrologio();           // 5 x 17: the colon between two pairs of digits
 QImage CartelloBinario(int numero);  // 41 x 37: blue platform sign, BINARIO over the number
 QIcon IconaProgramma();              // 32 x 32: a small platform board
+QIcon Pomello();                     // 12 x 12: the dark round knob of a panel row button
 QIcon FrecciaQuadro(bool su);        // 9 x 11: the up or down arrow of a central board's row
 
 // A button of the window's design at `dove`, in the small face that keeps its caption whole.

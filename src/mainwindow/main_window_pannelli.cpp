@@ -94,27 +94,6 @@ class FondoPannello : public QWidget {
     }
 };
 
-// The 12 x 12 knob of the row buttons: a dark ball with a soft highlight, drawn at three times
-// its size so that it stays round on dense screens.
-QIcon Pomello() {
-    constexpr int kScala = 3;
-    QPixmap immagine(12 * kScala, 12 * kScala);
-    immagine.fill(Qt::transparent);
-    QPainter pittore(&immagine);
-    pittore.setRenderHint(QPainter::Antialiasing);
-    pittore.scale(kScala, kScala);
-    QRadialGradient luce(QPointF(4.5, 4.0), 7.5);
-    luce.setColorAt(0.0, QColor(120, 128, 140));
-    luce.setColorAt(0.6, QColor(40, 44, 52));
-    luce.setColorAt(1.0, QColor(12, 14, 18));
-    pittore.setBrush(luce);
-    pittore.setPen(QPen(QColor(0, 0, 0, 160), 0.6));
-    pittore.drawEllipse(QRectF(1.0, 1.0, 10.0, 10.0));
-    pittore.end();
-    immagine.setDevicePixelRatio(kScala);
-    return QIcon(immagine);
-}
-
 QFont Carattere(const QWidget* modello, int pixel, bool grassetto) {
     QFont carattere = modello->font();
     carattere.setPixelSize(pixel);
