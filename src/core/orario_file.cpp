@@ -127,12 +127,9 @@ Esito<OrarioLetto> LeggiOrario(std::string_view byte, std::string_view nome,
         letto.NumeroBinari = file.NumeroBinari(file.Valore(file.LeggiInizio('N')));
 
         // A line must follow the header; after that the file may end between records.
-        std::string_view riga = file.Leggi();
-        while (true) {
-            if (riga == kMarcatoreTreno) LeggiRecord(file, letto, estrattore);
-            if (file.Fine()) break;
-            riga = file.Leggi();
-        }
+        do {
+            if (file.Leggi() == kMarcatoreTreno) LeggiRecord(file, letto, estrattore);
+        } while (!file.Fine());
         return letto;
     });
 }
