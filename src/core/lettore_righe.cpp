@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "core/ritardi.h"
-#include "core/testo_file.h"
 
 namespace ardenvo {
 
