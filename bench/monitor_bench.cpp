@@ -36,16 +36,7 @@ const Stato& Rovesciato() {
                   [](const Treno& a, const Treno& b) { return PrimaDi(b, a); });
         std::sort(o.Arrivi.begin(), o.Arrivi.begin() + o.NumeroArrivi,
                   [](const Treno& a, const Treno& b) { return PrimaDi(b, a); });
-        for (int minuto = 0; minuto < 24 * 60; ++minuto) {
-            const auto dovuto = [&](const Treno& t) {
-                return t.OraEffettiva * 60 + t.MinutoEffettivo == minuto;
-            };
-            if (std::none_of(o.Partenze.begin(), o.Partenze.end(), dovuto) &&
-                std::none_of(o.Arrivi.begin(), o.Arrivi.end(), dovuto)) {
-                s->sim.orologio = {minuto / 60, minuto % 60, 0};
-                break;
-            }
-        }
+        prova::OrologioSenzaTreni(s->sim);
         return s;
     }();
     return *stato;

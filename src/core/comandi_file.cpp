@@ -36,7 +36,7 @@ DopoCaricamento Applica(Simulazione& sim, StatoPannelli& pannelli, OrarioLetto l
     Aggiorna_Arrivi(o.Arrivi, 0, pannelli);
     sim.IndicePartenze = 0;
     sim.IndiceArrivi = 0;
-    return {o.NomeStazione, o.NumeroBinari, salva};
+    return {o.NomeStazione, salva};
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 // changes nothing, and its message says why. The window's handler calls one of these and then
 // shows what it returns.
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +19,6 @@ namespace ardenvo {
 // boards above the platform count, redraw the clock, and enable or disable "Salva".
 struct DopoCaricamento {
     std::string labelstazione;
-    std::int16_t NumeroBinari = kBinari;
     bool SalvaAbilitato = false;
 
     bool operator==(const DopoCaricamento&) const = default;

@@ -57,8 +57,7 @@ class Esito {
     Esito(T valore) : stato_(std::move(valore)) {}
     Esito(ErroreFile errore) : stato_(std::move(errore)) {}
 
-    bool Riuscito() const { return std::holds_alternative<T>(stato_); }
-    explicit operator bool() const { return Riuscito(); }
+    explicit operator bool() const { return std::holds_alternative<T>(stato_); }
     T& Valore() { return std::get<T>(stato_); }
     const T& Valore() const { return std::get<T>(stato_); }
     const ErroreFile& Errore() const { return std::get<ErroreFile>(stato_); }

@@ -4,7 +4,6 @@
 #include <limits>
 
 #include "core/ritardi.h"
-#include "core/testo_file.h"
 
 namespace ardenvo {
 
@@ -52,10 +51,7 @@ std::int16_t LettoreRighe::Intero(std::string_view valore) {
 }
 
 std::int16_t LettoreRighe::Indicazioni(std::string_view valore) {
-    const std::size_t inizio = valore.find_first_not_of(" \t");
-    const std::size_t fine = valore.find_last_not_of(" \t");
-    if (inizio != std::string_view::npos && valore.substr(inizio, fine - inizio + 1) == "-")
-        return 0;  // no service note
+    if (Rifila(valore) == "-") return 0;  // no service note
     return Intero(valore);
 }
 

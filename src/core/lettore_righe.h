@@ -11,6 +11,7 @@
 
 #include "core/errori_file.h"
 #include "core/model.h"
+#include "core/testo_file.h"
 
 namespace ardenvo {
 
@@ -68,11 +69,18 @@ class LettoreRighe {
     std::size_t prossima_ = 0;
 };
 
-// Runs a reader body and turns a failure it throws into the result.
+// Decodes the bytes of the file named `nome` and has a reader body read its header and records
+// into a new model, turning a failure the body throws into the result. An empty file gives
+// empty tables and no header.
 template <class Corpo>
-Esito<OrarioLetto> EseguiLettura(Corpo&& corpo) {
+Esito<OrarioLetto> EseguiLettura(std::string_view byte, std::string_view nome, Corpo&& corpo) {
     try {
-        return corpo();
+        LettoreRighe file(DecodificaTesto(byte), nome);
+        OrarioLetto letto;
+        if (file.Fine()) return letto;
+        letto.IntestazioneLetta = true;
+        corpo(file, letto);
+        return letto;
     } catch (const ErroreLettura& e) {
         return e.errore;
     }

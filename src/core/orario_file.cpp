@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "core/testo_file.h"
-
 namespace ardenvo {
 namespace {
 
@@ -113,13 +111,8 @@ void LeggiRecord(LettoreRighe& file, OrarioLetto& letto, EstrattoreRitardi& estr
 
 Esito<OrarioLetto> LeggiOrario(std::string_view byte, std::string_view nome,
                                EstrattoreRitardi& estrattore) {
-    return EseguiLettura([&] {
-        LettoreRighe file(DecodificaTesto(byte), nome);
-        OrarioLetto letto;
-        if (file.Fine()) return letto;
-
+    return EseguiLettura(byte, nome, [&](LettoreRighe& file, OrarioLetto& letto) {
         // Header lines are found by their first letter; anything else before them is skipped.
-        letto.IntestazioneLetta = true;
         letto.NomeStazione = file.Valore(file.LeggiInizio('S'));
         const std::array<int, 3> inizio = file.Tempo(file.Valore(file.LeggiInizio('O')), 2);
         letto.orologio.OraSimulazione = inizio[0];
@@ -127,13 +120,9 @@ Esito<OrarioLetto> LeggiOrario(std::string_view byte, std::string_view nome,
         letto.NumeroBinari = file.NumeroBinari(file.Valore(file.LeggiInizio('N')));
 
         // A line must follow the header; after that the file may end between records.
-        std::string_view riga = file.Leggi();
-        while (true) {
-            if (riga == kMarcatoreTreno) LeggiRecord(file, letto, estrattore);
-            if (file.Fine()) break;
-            riga = file.Leggi();
-        }
-        return letto;
+        do {
+            if (file.Leggi() == kMarcatoreTreno) LeggiRecord(file, letto, estrattore);
+        } while (!file.Fine());
     });
 }
 

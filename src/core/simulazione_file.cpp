@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "core/testo_file.h"
-
 namespace ardenvo {
 namespace {
 
@@ -92,13 +90,8 @@ std::string ScriviSimulazione(const Orario& orario, const Orologio& orologio) {
 }
 
 Esito<OrarioLetto> LeggiSimulazione(std::string_view byte, std::string_view nome) {
-    return EseguiLettura([&] {
-        LettoreRighe file(DecodificaTesto(byte), nome);
-        OrarioLetto letto;
-        if (file.Fine()) return letto;
-
+    return EseguiLettura(byte, nome, [&](LettoreRighe& file, OrarioLetto& letto) {
         // The header is three lines by position: no comment may stand before or among them.
-        letto.IntestazioneLetta = true;
         letto.NomeStazione = file.Valore(file.Leggi());
         const std::array<int, 3> ora = file.Tempo(file.Valore(file.Leggi()), 3);
         letto.orologio = {ora[0], ora[1], ora[2]};
@@ -112,7 +105,6 @@ Esito<OrarioLetto> LeggiSimulazione(std::string_view byte, std::string_view nome
             LeggiBlocco(file, file.NuovoTreno(partenza ? letto.Partenze : letto.Arrivi, partenza),
                         partenza);
         }
-        return letto;
     });
 }
 

@@ -217,10 +217,14 @@ std::optional<std::string_view> ValoreRiga(std::string_view riga) {
     return riga.substr(at + 2);
 }
 
+std::string_view Rifila(std::string_view testo) {
+    const std::size_t inizio = testo.find_first_not_of(" \t");
+    if (inizio == std::string_view::npos) return {};
+    return testo.substr(inizio, testo.find_last_not_of(" \t") - inizio + 1);
+}
+
 std::optional<long> LeggiNumeroIntero(std::string_view testo) {
-    const auto vuoto = [](char c) { return c == ' ' || c == '\t'; };
-    while (!testo.empty() && vuoto(testo.front())) testo.remove_prefix(1);
-    while (!testo.empty() && vuoto(testo.back())) testo.remove_suffix(1);
+    testo = Rifila(testo);
     bool negativo = false;
     if (!testo.empty() && (testo.front() == '+' || testo.front() == '-')) {
         negativo = testo.front() == '-';

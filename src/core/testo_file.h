@@ -31,6 +31,9 @@ std::vector<std::string_view> Dividi(std::string_view testo, std::string_view se
 // Everything after the first "= " of a line, or nothing when the line has no "= ".
 std::optional<std::string_view> ValoreRiga(std::string_view riga);
 
+// The text without the blanks (space or tab) before and after it.
+std::string_view Rifila(std::string_view testo);
+
 // A whole number: blanks (space or tab) allowed before and after, an optional "+" or "-",
 // then decimal digits and nothing else. "8,30", "7.5", "" and "0x10" are no numbers.
 // Values too long for a long saturate, so that the caller still sees them out of range.

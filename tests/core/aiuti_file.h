@@ -1,8 +1,10 @@
 #pragma once
-// Small tools the file tests share: data files, a fixed random source and a scratch folder.
+// Small tools the file tests and benchmarks share: data files, a fixed random source, a scratch
+// folder and a quiet clock minute.
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -34,5 +36,21 @@ struct CartellaProva {
         std::filesystem::temp_directory_path() /
         ("ardenvo-" + std::to_string(::getpid()) + "-" + std::to_string(++conta));
 };
+
+// Sets the clock to the first minute of the day at which no train of either table is due, so
+// that monitor ticks drop none and the tables keep their size.
+inline void OrologioSenzaTreni(Simulazione& sim) {
+    const Orario& o = sim.orario;
+    for (int minuto = 0; minuto < 24 * 60; ++minuto) {
+        const auto dovuto = [&](const Treno& t) {
+            return t.OraEffettiva * 60 + t.MinutoEffettivo == minuto;
+        };
+        if (std::none_of(o.Partenze.begin(), o.Partenze.end(), dovuto) &&
+            std::none_of(o.Arrivi.begin(), o.Arrivi.end(), dovuto)) {
+            sim.orologio = {minuto / 60, minuto % 60, 0};
+            return;
+        }
+    }
+}
 
 }  // namespace ardenvo::prova

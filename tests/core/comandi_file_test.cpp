@@ -27,10 +27,11 @@ TEST(ComandiFile, ScenarioReplacesTheTimetableAndKeepsTheClockOnAnEmptyFile) {
     prova::CartellaProva cartella;
     const Esito<DopoCaricamento> esito = ApriScenario(s.sim, s.pannelli, kProva, s.estrattore);
     ASSERT_TRUE(esito) << esito.Errore().Messaggio();
-    EXPECT_EQ(esito.Valore(), (DopoCaricamento{"Borgo Sereno", 3, false}));
+    EXPECT_EQ(esito.Valore(), (DopoCaricamento{"Borgo Sereno", false}));
     EXPECT_EQ(s.sim.orologio, (Orologio{6, 45, 7}));  // the second runs on
-    EXPECT_EQ(std::tie(s.sim.orario.NumeroArrivi, s.sim.IndicePartenze, s.sim.FileSalvataggio),
-              std::tuple(2, 0, "/prima.vkz"));
+    EXPECT_EQ(std::tie(s.sim.orario.NumeroBinari, s.sim.orario.NumeroArrivi, s.sim.IndicePartenze,
+                       s.sim.FileSalvataggio),
+              std::tuple(3, 2, 0, "/prima.vkz"));
     EXPECT_EQ(std::tie(s.pannelli.Righe[1].Testi[0], s.pannelli.Righe[2].Visibile),
               std::tuple("2345", true));
     std::ofstream(cartella / "vuoto.vkd");
