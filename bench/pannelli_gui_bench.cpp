@@ -6,10 +6,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QPushButton>
-#include <algorithm>
 #include <cstdlib>
 
 #include "benchmark_qt.h"
+#include "core/aiuti_file.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/servizi_finti.h"
 
@@ -25,16 +25,7 @@ std::unique_ptr<Form1> Completo(BancoProva& banco) {
     form->Controllo<QAction>(QStringLiteral("apri"))->trigger();
     const Orario& o = banco.sim->orario;
     if (o.NumeroPartenze != kPostiTabella) std::abort();
-    for (int minuto = 0; minuto < 24 * 60; ++minuto) {
-        const auto dovuto = [&](const Treno& t) {
-            return t.OraEffettiva * 60 + t.MinutoEffettivo == minuto;
-        };
-        if (std::none_of(o.Partenze.begin(), o.Partenze.end(), dovuto) &&
-            std::none_of(o.Arrivi.begin(), o.Arrivi.end(), dovuto)) {
-            banco.sim->orologio = {minuto / 60, minuto % 60, 0};
-            break;
-        }
-    }
+    prova::OrologioSenzaTreni(*banco.sim);
     form->show();
     return form;
 }
