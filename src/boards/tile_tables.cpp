@@ -65,9 +65,8 @@ std::array<FileTessera, 3> FileRitardo(int minuti) {
     if (!PosizioneRitardo(minuti)) return {};
     if (minuti == 0) return {TesseraVuota, TesseraVuota, TesseraVuota};
     if (minuti < 60) {
-        // The hours word is left alone: the flaps reach 5..55 only through the blank 0.
         const FileTessera decine = minuti < 10 ? TesseraVuota : kCifre[minuti / 10];
-        return {decine, kCifre[minuti % 10], std::nullopt};
+        return {decine, kCifre[minuti % 10], TesseraVuota};
     }
     const int ore = minuti / 60;  // 1..3; the list's steps of ten keep the rest below 60
     return {kCifre[(minuti - 60 * ore) / 10], kCifre[0], kParoleOre[ore - 1]};
@@ -76,11 +75,7 @@ std::array<FileTessera, 3> FileRitardo(int minuti) {
 std::array<FileTessera, 2> FileOra(int ora) {
     if (ora == 24) return {TesseraVuota, TesseraVuota};
     if (ora < 0 || ora > 24) return {};
-    // Hours 1..9 leave the tens alone: the flaps reach them only through 0, whose tens is blank.
-    const FileTessera decine = ora == 0   ? FileTessera(TesseraVuota)
-                               : ora < 10 ? std::nullopt
-                                          : FileTessera(kCifre[ora / 10]);
-    return {kCifre[ora % 10], decine};
+    return {kCifre[ora % 10], ora < 10 ? TesseraVuota : kCifre[ora / 10]};
 }
 
 std::array<FileTessera, 2> FileMinuto(int minuto) {
@@ -90,7 +85,7 @@ std::array<FileTessera, 2> FileMinuto(int minuto) {
 }
 
 std::array<FileTessera, 2> FileOraQuadro(int ora) {
-    if (ora == 0) return {kCifre[0], kCifre[0]};
+    if (ora >= 0 && ora < 10) return {kCifre[ora], kCifre[0]};
     return FileOra(ora);
 }
 
@@ -100,12 +95,7 @@ std::array<FileTessera, 2> FileBinarioQuadro(int codice) {
     const bool provvisorio = codice > kBinari;
     const int binario = provvisorio ? codice - kBinari : codice;
     const auto& cifre = provvisorio ? kCifreProvvisorie : kCifre;
-    // Platforms 1..9 leave the tens alone: the flaps reach them only through the blank 0. A
-    // provisional one follows 23, whose tens it must clear itself.
-    const FileTessera decine = binario >= 10 ? FileTessera(cifre[binario / 10])
-                               : provvisorio ? FileTessera(TesseraVuota)
-                                             : std::nullopt;
-    return {cifre[binario % 10], decine};
+    return {cifre[binario % 10], binario < 10 ? TesseraVuota : cifre[binario / 10]};
 }
 
 std::optional<std::array<std::string_view, 2>> FileCifreOrologio(int valore, int limite) {

@@ -1,7 +1,8 @@
 #pragma once
-// Which picture file a board code shows, tile by tile. A tile whose entry is empty is left
-// with the picture it has: some codes draw only part of their field, and codes outside a
-// field's list draw nothing at all.
+// Which picture file a board code shows, tile by tile. A code draws every tile of its field
+// as a completed flap run leaves it, so a row brought to rest at once, or drawn anew when its
+// window opens, reads the same as one that flapped there. Codes outside a field's list, which
+// only a run passes, draw nothing: an empty entry leaves the tile as it is.
 
 #include <array>
 #include <optional>
@@ -22,10 +23,11 @@ FileTessera FileIndicazioniQuadro(int codice);
 
 // Indexed by tile: 0 tens, 1 units, 2 hours word ("1ora", "2ore", "3ore").
 std::array<FileTessera, 3> FileRitardo(int minuti);
-// Indexed by tile: 0 units, 1 tens. Hour 24 and minute 60 are the blank codes.
+// Indexed by tile: 0 units, 1 tens. Hour 24 and minute 60 are the blank codes; hours 0..9
+// have a blank tens.
 std::array<FileTessera, 2> FileOra(int ora);
 std::array<FileTessera, 2> FileMinuto(int minuto);
-// A central board's hour: like FileOra, but hour 0 reads "00".
+// A central board's hour: like FileOra, but hours 0..9 read "00".."09".
 std::array<FileTessera, 2> FileOraQuadro(int ora);
 // A central board's platform, indexed units then tens: 0 blank, 1..23, 24..46 provisional
 // platform (code - 23) on the provisional digits.

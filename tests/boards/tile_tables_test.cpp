@@ -23,16 +23,16 @@ std::string Nomi(const auto& primo, const auto&... altri) {
     return (Nome(primo) + ... + (", " + Nome(altri)));
 }
 
-TEST(TileTables, PartialFieldsAndCodesOutsideTheListsLeaveTilesAlone) {
+TEST(TileTables, CodesDrawTheirWholeFieldAndCodesOutsideTheListsNothing) {
     EXPECT_EQ(Nomi(FileLettera(11), FileLettera(30), FileLettera(-1), FileIndicazioni(10)),
               "l, -, -, -");  // no tile for k
-    // Below the hour the hours word stays: the flaps reach 5..55 only through the blank 0.
-    EXPECT_EQ(Nomi(FileRitardo(0), FileRitardo(55), FileRitardo(230), FileRitardo(65),
-                   FileRitardo(240), FileRitardo(-5)),
-              "_ _ _, 5 5 -, 5 0 3ore, - - -, - - -, - - -");
-    // Units then tens; hours 1..9 leave the tens alone, reached only through 0.
+    // Tens, units, hours word: below the hour the word is blank, as after a run through 0.
+    EXPECT_EQ(Nomi(FileRitardo(0), FileRitardo(5), FileRitardo(55), FileRitardo(230),
+                   FileRitardo(65), FileRitardo(240), FileRitardo(-5)),
+              "_ _ _, _ 5 _, 5 5 _, 5 0 3ore, - - -, - - -, - - -");
+    // Units then tens.
     EXPECT_EQ(Nomi(FileOra(0), FileOra(7), FileOra(23), FileOra(24), FileOra(25), FileOra(-1)),
-              "0 _, 7 -, 3 2, _ _, - -, - -");
+              "0 _, 7 _, 3 2, _ _, - -, - -");
     EXPECT_EQ(Nomi(FileMinuto(59), FileMinuto(60), FileMinuto(61), FileMinuto(-1)),
               "9 5, _ _, - -, - -");
 }
@@ -45,15 +45,14 @@ TEST(TileTables, CentralBoardsKnowTheBusTheForecourtAndProvisionalPlatforms) {
     EXPECT_EQ(Nomi(FileIndicazioni(10), FileIndicazioniQuadro(10), FileIndicazioniQuadro(11),
                    FileIndicazioniQuadro(0), FileIndicazioniQuadro(-1)),
               "-, esterno, -, indicazioni, -");
-    // A central board's hour 0 reads "00"; its other hours are the platform boards'.
+    // A central board's hours 0..9 read "00".."09"; its other hours are the platform boards'.
     EXPECT_EQ(Nomi(FileOraQuadro(0), FileOraQuadro(7), FileOraQuadro(24), FileOraQuadro(25)),
-              "0 0, 7 -, _ _, - -");
-    // Units then tens. Plain 1..9 leave the tens alone; provisional 1..9 blank them, since
-    // they follow 23 in the cycle.
+              "0 0, 7 0, _ _, - -");
+    // Units then tens.
     EXPECT_EQ(Nomi(FileBinarioQuadro(0), FileBinarioQuadro(5), FileBinarioQuadro(10),
                    FileBinarioQuadro(23), FileBinarioQuadro(24), FileBinarioQuadro(30),
                    FileBinarioQuadro(33), FileBinarioQuadro(46)),
-              "_ _, 5 -, 0 1, 3 2, 1p _, 7p _, 0p 1p, 3p 2p");
+              "_ _, 5 _, 0 1, 3 2, 1p _, 7p _, 0p 1p, 3p 2p");
     EXPECT_EQ(Nomi(FileBinarioQuadro(-1), FileBinarioQuadro(47), FileBinarioQuadro(100)),
               "- -, - -, - -");
 }

@@ -207,5 +207,36 @@ TEST_F(Inserimento, OkFinishesTheOpenBoardsAnimationOrWaitsForTheClosedBoardToOp
     EXPECT_EQ(Riga(0), "lecce_______________ | catvuoto | 0 9 : 0 0 | _ _ _ | indicazioni | _ 1");
 }
 
+TEST_F(Inserimento, ATurnCutShortAndAReopenedBoardLeaveEveryTileWhole) {
+    FormImmissione* d = ApriDialogo(QualeQuadro::Partenze);
+    Compila(d, {"Roma Termini", "Intercity", nullptr, "3'00", "18", "4", "9", true});
+    d->Command1->click();
+    Elimina();
+    Corri();
+    d = ApriDialogo(QualeQuadro::Partenze);
+    Compila(d, {"Napoli C.le", "Eurocity", nullptr, "25", "9", "30", "8"});
+    d->Command1->click();
+    Elimina();
+    Corri();
+    // The two rows swap, and half a second into their turn "Ok" brings them to rest at once.
+    d = ApriDialogo(QualeQuadro::Partenze);
+    Compila(d, {"Bari", "Diretto", nullptr, "5", "8", "0", "12"});
+    finestra->Controllo<QPushButton>("giu", 0)->click();
+    for (int i = 0; i < 5; ++i) finestra->Timer1_Timer();
+    d->Command1->click();
+    Elimina();
+    Corri();
+    const std::string righe[] = {
+        "napoli_c.le_________ | eurocity | 0 9 : 3 0 | _ 2 5 | indicazioni | _ 8",
+        "roma_termini________ | intercity | 1 8 : 0 4 | 3ore 0 0 | indicazioni | _ 9p",
+        "bari________________ | diretto | 0 8 : 0 0 | _ _ 5 | indicazioni | 1 2"};
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(Riga(r), righe[r]) << "row " << r;
+    // A board closed and opened again reads as it did.
+    Chiudi();
+    Apri(QualeQuadro::Partenze);
+    Corri();
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(Riga(r), righe[r]) << "reopened, row " << r;
+}
+
 }  // namespace
 }  // namespace ardenvo

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include "boards/delay_dialog.h"
 #include "boards/insert_dialog.h"
 #include "mainwindow/form1_prova.h"
 
@@ -87,6 +88,19 @@ TEST_F(Form1Animazione, InsertDialogLeftOpenAfterTheMainWindowChangesNothing) {
         EXPECT_EQ(sim().binari, prima) << distrutta;
         EXPECT_TRUE(distrutta || !(finestra->isVisible() || finestra->Timer2.isActive()));
     }
+}
+
+TEST_F(Form1Animazione, ADelayTurningDownAndCutShortByAnotherBoardShowsWhole) {
+    Inserisci("1", "Roma", "Intercity", "1'30");
+    Ticks(65);
+    Voce("informazioni")->trigger();  // open before the turn, which rests the menu
+    Form3 ritardo(form->animazione(), 0, form.get());
+    ritardo.Combo2->setCurrentText("25");
+    ritardo.Command1_Click();
+    Ticks(5);  // through the hours, 90 up to 140
+    Inserisci("2", "Bari", "Diretto");
+    EXPECT_EQ(Tabellone(1),
+              "r o m a _ _ _ _ _ _ _ _ _ _ | intercity | _ 2 5 | _ 0 | 0 0 | indicazioni");
 }
 
 }  // namespace
