@@ -234,7 +234,10 @@ void Sposta_Giu(QuadroCentrale& quadro, int riga, VistaQuadro& vista) {
 }
 
 void cancella_tutto(QuadroCentrale& quadro, VistaQuadro& vista) {
+    // A full board has no gap to close: nothing changes, and a running turn goes on.
+    if (!PrimaRigaLibera(quadro)) return;
     ConcludiAnimazione(quadro, &vista);
+    // A compaction that was running has moved the first gap.
     const std::optional<int> libera = PrimaRigaLibera(quadro);
     if (!libera) return;
     for (int r = *libera; r < kRigheQuadro; ++r) {
@@ -265,6 +268,8 @@ void riattiva_tutto(QuadroCentrale& quadro, VistaQuadro* vista) {
 
 std::optional<int> InserisciTreno(QuadroCentrale& quadro, VistaQuadro* vista,
                                   const std::function<void(RigaQuadro&)>& scrivi) {
+    // A full board takes nothing, and a running turn goes on.
+    if (!PrimaRigaLibera(quadro)) return std::nullopt;
     // With the window closed nothing turns: what waits is the rows stored while it was
     // closed, which must all still turn when it opens.
     if (vista) ConcludiAnimazione(quadro, vista);

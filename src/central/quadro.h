@@ -67,21 +67,22 @@ void Timer1_Timer(QuadroCentrale& quadro, VistaQuadro& vista);
 // window, if any.
 void ConcludiAnimazione(QuadroCentrale& quadro, VistaQuadro* vista);
 
-// ---- Starters: each finishes a running animation at once before it starts ----
+// ---- Starters: each finishes a running animation at once before it changes the board ----
 // Clears row 0..9 ("Reset").
 void Cancella_Binarioq(QuadroCentrale& quadro, int riga, VistaQuadro& vista);
 // Exchanges row 1..9 with the row above / row 0..8 with the row below.
 void Sposta_Su(QuadroCentrale& quadro, int riga, VistaQuadro& vista);
 void Sposta_Giu(QuadroCentrale& quadro, int riga, VistaQuadro& vista);
 // "Aggiorna Tutto": the blanking phase; the last tick starts the compaction phase. Nothing
-// happens on a board whose ten rows all hold trains.
+// happens on a board whose ten rows all hold trains, not even the end of a running turn.
 void cancella_tutto(QuadroCentrale& quadro, VistaQuadro& vista);
 void riattiva_tutto(QuadroCentrale& quadro, VistaQuadro* vista);
 
 // The entry dialog's "Ok": finishes the running animation at once, makes the first free row
 // the current row, lets `scrivi` fill it (texts, final codes, shown codes), marks it occupied
 // and starts its animation. With the window closed (`vista` nullptr) the row turns when the
-// window next opens. Returns the row, or nothing (no row written) when all ten hold trains.
+// window next opens. Returns the row, or nothing when all ten hold trains: then nothing is
+// written and a running turn goes on.
 std::optional<int> InserisciTreno(QuadroCentrale& quadro, VistaQuadro* vista,
                                   const std::function<void(RigaQuadro&)>& scrivi);
 

@@ -184,6 +184,26 @@ TEST_F(QuadroTest, AggiornaTuttoClosesTheFirstGapOnly) {
         EXPECT_EQ(Corri(q, v), tick) << prima;
         EXPECT_EQ(Leggi(q), dopo) << prima;
     }
+    // The compaction starts from the blanked rows, but for the bottom one, which shows the
+    // train that moved up out of it.
+    Apri("AB.DEFGHIJ");
+    cancella_tutto(q, v);
+    for (int t = 0; t < 65; ++t) Timer1_Timer(q, v);
+    EXPECT_EQ(Mostrati(q), "AB.......J");
+}
+
+TEST_F(QuadroTest, AFullBoardTakesNothingAndLetsARunningTurnGoOn) {
+    Apri("ABCDEFGHIJ");
+    Sposta_Giu(q, 0, v);
+    for (int t = 0; t < 5; ++t) Timer1_Timer(q, v);
+    const QuadroCentrale prima = q;
+    EXPECT_EQ(InserisciTreno(q, &v, [](RigaQuadro& riga) { riga = TrenoProva('N'); }),
+              std::nullopt);
+    cancella_tutto(q, v);
+    EXPECT_EQ(q, prima);
+    EXPECT_TRUE(v.timer);
+    EXPECT_EQ(Corri(q, v), 60);
+    EXPECT_EQ(Leggi(q), "BACDEFGHIJ");
 }
 
 TEST(QuadroDueTest, TwoBoardsCompactingAtOnceKeepTheirOwnTrains) {
