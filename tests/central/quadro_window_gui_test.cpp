@@ -20,6 +20,8 @@ TEST_F(QuadroFinestra, EachMenuItemOpensItsOwnBoardBlankAndTheFirstTickSetsTheBu
         };
     for (const auto& [quale, nome, titolo, intestazione, inserisci, larghezza] : attesi) {
         ASSERT_NE(Apri(quale), nullptr);
+        EXPECT_EQ(sim().QuadroArrivi.PrimoAvvio, quale == QualeQuadro::Partenze)
+            << "one board's first opening leaves the other's";
         EXPECT_EQ(finestra->objectName(), nome);
         EXPECT_EQ(finestra->windowTitle(), titolo);
         EXPECT_TRUE(finestra->isVisible() && finestra->parent() == nullptr);
@@ -55,8 +57,8 @@ TEST_F(QuadroFinestra, AClosedBoardKeepsItsRowsAndOpensWithThemAtOnce) {
     EXPECT_EQ(Corri(), 1);
     EXPECT_EQ(Leggi(sim().QuadroPartenze), "A?B......C");
     EXPECT_EQ(Pulsanti(), PulsantiARiposo("A.B......C"));
-    EXPECT_EQ(Apri(QualeQuadro::Partenze), form->QuadroAperto(QualeQuadro::Partenze))
-        << "asking again brings the same window forward";
+    FormQuadro* aperta = finestra;
+    EXPECT_EQ(Apri(QualeQuadro::Partenze), aperta) << "asking again brings the same window";
 }
 
 TEST_F(QuadroFinestra, TilesShowEachCodeOneTickAfterTheStepThatReachedIt) {
