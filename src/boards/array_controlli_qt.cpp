@@ -1,4 +1,4 @@
-#include "mainwindow/array_controlli.h"
+#include "boards/array_controlli_qt.h"
 
 namespace ardenvo {
 

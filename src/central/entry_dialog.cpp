@@ -11,10 +11,10 @@
 
 #include "boards/elenchi_qt.h"
 #include "boards/insert_dialog.h"
+#include "boards/messaggi_qt.h"
 #include "boards/motivo_qt.h"
 #include "central/immissione_quadro.h"
 #include "core/codici.h"
-#include "mainwindow/servizi.h"
 
 namespace ardenvo {
 namespace {

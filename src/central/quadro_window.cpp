@@ -8,11 +8,11 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "boards/array_controlli_qt.h"
 #include "boards/disegni_qt.h"
 #include "boards/elenchi_qt.h"
 #include "boards/tessera_widget.h"
 #include "boards/tile_tables.h"
-#include "mainwindow/array_controlli.h"
 
 namespace ardenvo {
 namespace {
@@ -176,7 +176,7 @@ void FormQuadro::CreaControlli() {
         carattere.setBold(true);
         duepunti->setFont(carattere);
         duepunti->setAlignment(Qt::AlignCenter);
-        duepunti->setGeometry(InRiga(r, 5040, 135));
+        duepunti->setGeometry(InRiga(r, 5070, 135));
         label6->Aggiungi(r, duepunti);
 
         QPushButton* cancella =

@@ -26,11 +26,11 @@
 #include <string_view>
 
 #include "boards/animazione.h"
+#include "boards/array_controlli_qt.h"
 #include "boards/elenchi_qt.h"
 #include "central/quadro.h"
 #include "core/comandi_file.h"
 #include "core/model.h"
-#include "mainwindow/array_controlli.h"
 #include "mainwindow/servizi.h"
 
 class QAction;

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "boards/messaggi_qt.h"
+
 class QWidget;
 
 namespace ardenvo {
@@ -36,13 +38,6 @@ class AvvioProgrammi {
     virtual bool Esiste(const QString& percorso) const = 0;
     // Starts the program as a process of its own, without waiting; false when it cannot.
     virtual bool Avvia(const QString& percorso) = 0;
-};
-
-class Messaggi {
-  public:
-    virtual ~Messaggi() = default;
-    // A message with only an OK button and no icon; returns when the operator has read it.
-    virtual void Informa(QWidget* finestra, const QString& testo) = 0;
 };
 
 // The common file dialog. `filtro` is one entry written as the file commands give it,

@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <map>
 
+#include "boards/array_controlli_qt.h"
 #include "central/entry_dialog.h"
 #include "central/quadro_prova.h"
 #include "central/quadro_window.h"
-#include "mainwindow/array_controlli.h"
 #include "mainwindow/form1_prova.h"
 
 namespace ardenvo {
