@@ -5,7 +5,7 @@ exe="$1"
 inner=$(mktemp)
 cat > "$inner" <<'INNER'
 #!/usr/bin/env bash
-"$1" &
+env -u QT_QPA_PLATFORM "$1" &
 pid=$!
 for _ in $(seq 1 100); do
   if xdotool search --name '^Ardenvo V0\.3\.1$' >/dev/null 2>&1; then
