@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 
+#include "mainwindow/about_dialog.h"
+#include "mainwindow/servizi_finti.h"
 #include "mainwindow/servizi_sistema.h"
 
 namespace ardenvo {
@@ -13,31 +16,42 @@ namespace {
 // The file dialog as the file commands set it up, answered by a typed name without being shown:
 // a name without an extension opens the file of that very name, and saves with the extension.
 TEST(DialogoFile, OnlySavingAddsTheExtensionToATypedName) {
-    QTemporaryDir cartella;
-    for (const char* nome : {"orario", "orario.vkd"}) {
-        QFile file(cartella.filePath(nome));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    // Whether it saves, the name typed, the file chosen.
-    const std::tuple<bool, QString, QString> casi[] = {
-        {false, "orario", "orario"},           {false, "orario.vkd", "orario.vkd"},
-        {false, "/etc/passwd", "/etc/passwd"}, {false, "giorno", "giorno"},
-        {true, "giorno", "giorno.vkz"},        {true, "giorno.vkz", "giorno.vkz"},
-        {true, "giorno.bak", "giorno.bak"},
+    const QString cartella = QDir::tempPath();
+    // Whether it saves, the filter, the name typed, the file chosen.
+    const std::tuple<bool, QString, QString, QString> casi[] = {
+        {false, "File Ardenvo (*.vkd) |*.vkd", "orario", "orario"},
+        {true, "File Salvattaggio di VKD (*.vkz) |*.vkz", "giorno", "giorno.vkz"},
     };
-    for (const auto& [salva, scritto, scelto] : casi) {
-        const bool orario = scritto.startsWith("orario");
-        QFileDialog dialogo(nullptr, QString(), cartella.path());
-        ImpostaDialogoFile(
-            dialogo,
-            orario ? "File Ardenvo (*.vkd) |*.vkd" : "File Salvattaggio di VKD (*.vkz) |*.vkz",
-            salva);
+    for (const auto& [salva, filtro, scritto, scelto] : casi) {
+        QFileDialog dialogo(nullptr, QString(), cartella);
+        ImpostaDialogoFile(dialogo, filtro, salva);
         dialogo.selectFile(scritto);
-        EXPECT_EQ(dialogo.selectedFiles(), QStringList{QDir(cartella.path()).filePath(scelto)})
-            << scritto.toStdString() << " " << salva;
-        EXPECT_EQ(dialogo.nameFilters(), QStringList{orario ? "File Ardenvo (*.vkd)"
-                                                            : "File Salvattaggio di VKD (*.vkz)"});
+        EXPECT_EQ(dialogo.selectedFiles(), QStringList{QDir(cartella).filePath(scelto)});
+        EXPECT_EQ(dialogo.nameFilters(), QStringList{filtro.section(" |", 0, 0)});
     }
+}
+
+// There is no registry here: "System Info..." starts the first system-information program
+// found on PATH, and says so when there is none or it does not start.
+TEST(AboutBox, SystemInfoStartsTheProgramFoundOnPathOrSaysItCannot) {
+    QTemporaryDir cartella;
+    const QString programma = cartella.filePath("hardinfo");
+    QFile file(programma);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    // Whether the program is on PATH, whether it starts.
+    const std::pair<bool, bool> casi[] = {{true, true}, {true, false}, {false, true}};
+    for (const auto& [presente, parte] : casi) {
+        qputenv("PATH", QFile::encodeName(presente ? cartella.path() : cartella.filePath("no")));
+        BancoProva b;
+        b.avvio.riesce = parte;
+        frmAbout(b.Servizi()).findChild<QPushButton*>("cmdSysInfo")->click();
+        EXPECT_EQ(b.avvio.avviati, presente ? QStringList{programma} : QStringList{});
+        EXPECT_EQ(b.messaggi.mostrati,
+                  presente && parte ? QStringList{} : QStringList{kInfoSistemaNonDisponibile});
+    }
+    qputenv("PATH", path);
 }
 
 }  // namespace
