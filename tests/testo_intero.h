@@ -2,7 +2,7 @@
 // Whether texts show whole where the program puts them, measured with each widget's own font
 // metrics and style, without painting. Show the window first (offscreen will do) so that its
 // layouts have placed everything. A text cut short that the widget's tooltip holds whole counts
-// as shown; each text cut comes back as `objectName: "text" needs W x H, has W x H`.
+// as shown; each text cut comes back as `Class name: "text" needs W x H, has W x H`.
 
 #include <QComboBox>
 #include <QLabel>
@@ -20,10 +20,8 @@ namespace ardenvo::prova {
 namespace testo_intero {
 
 inline std::string Taglio(const QObject* dove, const QString& testo, QSize serve, QSize ha) {
-    const QString nome = dove->objectName().isEmpty()
-                             ? QString::fromLatin1(dove->metaObject()->className())
-                             : dove->objectName();
-    return QString::asprintf("%s: \"%s\" needs %d x %d, has %d x %d", qUtf8Printable(nome),
+    return QString::asprintf("%s %s: \"%s\" needs %d x %d, has %d x %d",
+                             dove->metaObject()->className(), qUtf8Printable(dove->objectName()),
                              qUtf8Printable(testo), serve.width(), serve.height(), ha.width(),
                              ha.height())
         .toStdString();
