@@ -59,12 +59,13 @@ class Form1Test : public ::testing::Test {
         Elimina();
     }
 
-    // The picture a tile shows: the file's name without extension, "_" the blank letter, "#" a
+    // The picture a tile shows: its file's name, ".bmp" left out, "_" the blank letter, "#" a
     // picture of the program's own, "?" none.
     std::string File(const QString& nome, int indice = -1) {
         auto* tessera = form->Controllo<Tessera>(nome, indice);
         if (!tessera || tessera->immagine().isNull()) return "?";
-        const QString file = QFileInfo(tessera->percorso()).completeBaseName();
+        QString file = QFileInfo(tessera->percorso()).fileName();
+        if (file.endsWith(".bmp")) file.chop(4);
         return file.isEmpty() ? "#" : file == "letteravuota" ? "_" : file.toStdString();
     }
     // Tiles left to right, fields (array name, indices) apart by "|".

@@ -53,13 +53,13 @@ TEST_F(Form1Test, ClockTicksOnlyWhileRunningAndDrawsOnlyPairsInRange) {
     EXPECT_FALSE(form->Pausa || Pulsante("Command1")->isEnabled() ||
                  !Pulsante("Command3")->isEnabled());
     form->Timer1_Timer();
-    EXPECT_EQ(Cifre(), "0 0 | 0 0 | 0 0");
+    EXPECT_EQ(Cifre(), "0.jpg 0.jpg | 0.jpg 0.jpg | 0.jpg 0.jpg");
     Pulsante("Command3")->click();
     EXPECT_TRUE(form->Pausa && Pulsante("Command1")->isEnabled() &&
                 !Pulsante("Command3")->isEnabled() && form->Timer1.isActive());
     sim().orologio = {24, 1, -1};  // a pair out of range keeps its pictures
     form->ImmaginiTempo();
-    EXPECT_EQ(Cifre(), "0 0 | 0 1 | 0 0");
+    EXPECT_EQ(Cifre(), "0.jpg 0.jpg | 0.jpg 1.jpg | 0.jpg 0.jpg");
 }
 
 // "Esci" asks, with "SI" focused, and closes the main window only on "SI"; Escape is no answer.

@@ -55,7 +55,7 @@ class PannelliTest : public Form1Test {
 TEST_F(PannelliTest, FileCommandsThroughTheDialogAndTheMonitorKeepTheLabelsInStep) {
     Comando("apri", Scenario("centrale.vkd"));
     EXPECT_EQ(Stato(), "Roccaferma Centrale 9");
-    EXPECT_EQ(File("minuto", 1), "3");  // 5:30
+    EXPECT_EQ(File("minuto", 1), "3.jpg");  // 5:30
     ControllaSpecchio();
     // Train 620 leaves at 5:40: from 5:35 its row blinks, at 5:40 it goes.
     sim().orologio = {5, 36, 0};
