@@ -32,26 +32,44 @@ TEST(DialogoFile, OnlySavingAddsTheExtensionToATypedName) {
 }
 
 // There is no registry here: "System Info..." starts the first system-information program
-// found on PATH, and says so when there is none or it does not start.
+// found on PATH, and says so when there is none, when it does not start, or when its path is
+// longer than the 1024 bytes the About box reads.
 TEST(AboutBox, SystemInfoStartsTheProgramFoundOnPathOrSaysItCannot) {
     QTemporaryDir cartella;
+    QString lunga = cartella.path();
+    for (char c : {'a', 'b', 'c', 'd', 'e'}) lunga += "/" + QString(210, QLatin1Char(c));
+    for (const QString& dove : {cartella.path(), lunga}) {
+        QDir().mkpath(dove);
+        QFile programma(dove + "/hardinfo");
+        ASSERT_TRUE(programma.open(QIODevice::WriteOnly));
+        programma.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    }
     const QString programma = cartella.filePath("hardinfo");
-    QFile file(programma);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     const QByteArray path = qgetenv("PATH");
-    // Whether the program is on PATH, whether it starts.
-    const std::pair<bool, bool> casi[] = {{true, true}, {true, false}, {false, true}};
-    for (const auto& [presente, parte] : casi) {
-        qputenv("PATH", QFile::encodeName(presente ? cartella.path() : cartella.filePath("no")));
+    // PATH, whether the program starts, what is started.
+    const std::tuple<QString, bool, QStringList> casi[] = {
+        {cartella.path(), true, {programma}},
+        {cartella.path(), false, {programma}},
+        {cartella.filePath("nessuna"), true, {}},
+        {lunga, true, {}},
+    };
+    for (const auto& [cerca, parte, avviati] : casi) {
+        qputenv("PATH", QFile::encodeName(cerca));
         BancoProva b;
         b.avvio.riesce = parte;
         frmAbout(b.Servizi()).findChild<QPushButton*>("cmdSysInfo")->click();
-        EXPECT_EQ(b.avvio.avviati, presente ? QStringList{programma} : QStringList{});
-        EXPECT_EQ(b.messaggi.mostrati,
-                  presente && parte ? QStringList{} : QStringList{kInfoSistemaNonDisponibile});
+        EXPECT_EQ(b.avvio.avviati, avviati);
+        EXPECT_EQ(b.messaggi.mostrati, avviati.isEmpty() || !parte
+                                           ? QStringList{kInfoSistemaNonDisponibile}
+                                           : QStringList{});
     }
     qputenv("PATH", path);
+    // What cannot be read leaves nothing behind in the text meant to hold it.
+    BancoProva b;
+    QString letto = "prima";
+    EXPECT_FALSE(frmAbout(b.Servizi())
+                     .GetKeyValue(HKEY_LOCAL_MACHINE, kChiavePosizioneStrumenti, "MSINFO", letto));
+    EXPECT_EQ(letto, "");
 }
 
 }  // namespace
