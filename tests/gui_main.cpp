@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <cstdlib>
 
 int main(int argc, char** argv) {
     // Headless everywhere, test discovery at build time included.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

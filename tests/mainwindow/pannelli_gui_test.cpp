@@ -14,14 +14,6 @@ class PannelliTest : public Form1Test {
   protected:
     void TearDown() override { delete Form4(); }
 
-    static QString Scenario(const char* nome) {
-        return QCoreApplication::applicationDirPath() + "/scenari/" + nome;
-    }
-    QString Qui(const char* nome, const QByteArray& contenuto = {}) {
-        QFile file(cartella.filePath(nome));
-        if (!contenuto.isEmpty() && file.open(QIODevice::WriteOnly)) file.write(contenuto);
-        return file.fileName();
-    }
     // Runs a file command with `scelta` as the dialog's answer (nothing: a cancel).
     void Comando(const char* voce, std::optional<QString> scelta) {
         banco.dialogo.risposte = {scelta.value_or(QString())};
@@ -57,6 +49,7 @@ class PannelliTest : public Form1Test {
     }
 
     QTemporaryDir cartella;
+    const QString giorno = cartella.filePath("giorno.vkz");
 };
 
 TEST_F(PannelliTest, FileCommandsThroughTheDialogAndTheMonitorKeepTheLabelsInStep) {
@@ -78,26 +71,29 @@ TEST_F(PannelliTest, FileCommandsThroughTheDialogAndTheMonitorKeepTheLabelsInSte
 
     sim().orologio = {7, 15, 42};
     const Orario prima = sim().orario;
-    Comando("salvaconnome", Qui("giorno.vkz"));
+    Comando("salvaconnome", giorno);
     Comando("apri", Scenario("piccola.vkd"));
-    Comando("salvataggio", Qui("giorno.vkz"));
+    Comando("salvataggio", giorno);
     EXPECT_EQ(banco.dialogo.domande.mid(1),
               QStringList({"Salva File Salvattaggio di VKD (*.vkz) |*.vkz",
                            "Apri File Ardenvo (*.vkd) |*.vkd",
                            "Apri File Salvattaggio di VKD (*.vkz) |*.vkz"}));
     EXPECT_TRUE(banco.messaggi.mostrati.isEmpty());
-    EXPECT_EQ(File("secondo", 0), "2.jpg");
     form->Timer3_Timer();  // the file holds each table backwards; the tick sorts it
     ControllaSpecchio();
     EXPECT_EQ(sim().orario.Partenze[0].NumeroTreno, prima.Partenze[0].NumeroTreno);
 
     // Cancels and failures leave everything as it was; a failed load or save says why.
     const Orario ripreso = sim().orario;
+    QFile rotto(cartella.filePath("rotto.vkd"));
+    ASSERT_TRUE(rotto.open(QIODevice::WriteOnly));
+    rotto.write("Stazione di = X\nOra inizio simulazione = 8,30\n");
+    rotto.close();
     const std::tuple<const char*, std::optional<QString>, const char*> casi[] = {
         {"apri", std::nullopt, ""},
         {"salvaconnome", std::nullopt, ""},
-        {"apri", Qui("rotto.vkd", "Stazione di = X\nOra inizio simulazione = 8,30\n"), "13 "},
-        {"salvaconnome", Qui("nessuna/x.vkz"), "76 "},
+        {"apri", rotto.fileName(), "13 "},
+        {"salvaconnome", cartella.filePath("nessuna/x.vkz"), "76 "},
     };
     for (const auto& [voce, scelta, prefisso] : casi) {
         SCOPED_TRACE(std::string(voce) + " " + scelta.value_or("<cancel>").toStdString());
@@ -112,9 +108,9 @@ TEST_F(PannelliTest, FileCommandsThroughTheDialogAndTheMonitorKeepTheLabelsInSte
     // "Salva" writes back to the file that was loaded.
     sim().orologio.SecondoSimulazione = 9;
     Voce("salva")->trigger();
-    QFile file(Qui("giorno.vkz"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains("Ora inizio simulazione = 7.15.9\r\n"));
+    QFile salvato(giorno);
+    ASSERT_TRUE(salvato.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(salvato.readAll().contains("Ora inizio simulazione = 7.15.9\r\n"));
 }
 
 TEST_F(PannelliTest, InformationAndAnnouncementButtonsActOnTheirOwnRow) {
@@ -129,14 +125,14 @@ TEST_F(PannelliTest, InformationAndAnnouncementButtonsActOnTheirOwnRow) {
     EXPECT_EQ(info->windowTitle(), "Informazioni sul treno n°22792-A");
     EXPECT_EQ(info->findChild<QListWidget*>("List1")->count(), 3);  // its stops
 
-    Pulsante("info", 0)->click();  // a second press keeps the first train
-    EXPECT_TRUE(Form4() == info && info->windowTitle() == "Informazioni sul treno n°22792-A");
-    info->showMinimized();  // and brings it back from the task bar
+    // A second press keeps the first train, and brings it back from the task bar.
+    info->showMinimized();
     ASSERT_TRUE(info->isMinimized());
-    Pulsante("info", 2)->click();
+    Pulsante("info", 0)->click();
     EXPECT_TRUE(Form4() == info && info->isVisible() && !info->isMinimized());
+    EXPECT_EQ(info->windowTitle(), "Informazioni sul treno n°22792-A");
     info->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    Elimina();
     Pulsante("info", 0)->click();  // closed, it opens again for the row pressed
     ASSERT_NE(Form4(), nullptr);
     EXPECT_EQ(Form4()->windowTitle(), "Informazioni sul treno n°620");

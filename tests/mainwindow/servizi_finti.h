@@ -1,9 +1,7 @@
 #pragma once
 // Test doubles of the main window's seams, and a main window built on them.
 
-#include <QMap>
-#include <QPair>
-#include <QSet>
+#include <QFileInfo>
 #include <QStringList>
 #include <memory>
 
@@ -12,30 +10,19 @@
 #include "core/ritardi.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/servizi.h"
+#include "mainwindow/servizi_sistema.h"
 
 namespace ardenvo {
 
-class RegistroFinto final : public Registro {
-  public:
-    std::optional<ValoreRegistro> Leggi(std::uint32_t radice, const QString& chiave,
-                                        const QString& nome) const override {
-        if (radice != 0x80000002u || !valori.contains({chiave, nome})) return std::nullopt;
-        return valori.value({chiave, nome});
-    }
-    void Testo(const QString& chiave, const QString& nome, const QByteArray& dati) {
-        valori[{chiave, nome}] = ValoreRegistro{ValoreRegistro::Tipo::Testo, dati};
-    }
-    QMap<QPair<QString, QString>, ValoreRegistro> valori;
-};
-
+// Notes each program it is asked to start; `riesce` says whether the start works.
 class AvvioFinto final : public AvvioProgrammi {
   public:
-    bool Esiste(const QString& percorso) const override { return esistenti.contains(percorso); }
+    bool Esiste(const QString& percorso) const override { return QFileInfo::exists(percorso); }
     bool Avvia(const QString& percorso) override {
-        if (avviabili.contains(percorso)) avviati.append(percorso);
-        return avviabili.contains(percorso);
+        avviati.append(percorso);
+        return riesce;
     }
-    QSet<QString> esistenti, avviabili;
+    bool riesce = true;
     QStringList avviati;
 };
 
@@ -72,10 +59,11 @@ class CasualeFisso final : public SorgenteCasuale {
     double valore = 0.0;
 };
 
-// The state lives on the heap: its train tables are large.
+// The state lives on the heap: its train tables are large. The registry is the system's own,
+// which reads nothing but PATH.
 struct BancoProva {
     std::unique_ptr<Simulazione> sim = std::make_unique<Simulazione>();
-    RegistroFinto registro;
+    RegistroSistema registro;
     AvvioFinto avvio;
     MessaggiFinti messaggi;
     DialogoFinto dialogo;

@@ -25,7 +25,7 @@ namespace {
 using ::testing::IsEmpty;
 
 TEST_F(Form1Test, EveryTextOfTheMainWindowShowsWhole) {
-    banco.dialogo.risposte = {QCoreApplication::applicationDirPath() + "/scenari/centrale.vkd"};
+    banco.dialogo.risposte = {Scenario("centrale.vkd")};
     Voce("apri")->trigger();
     ASSERT_TRUE(banco.messaggi.mostrati.isEmpty());
     // A number too long for its column shows whole on hover; one that fits has no tooltip.
