@@ -67,15 +67,16 @@ TEST_F(Form1Test, InsertTurnsTheChosenBoardFlapByFlapAndAResetOvertakesTheTurn) 
     EXPECT_FALSE(form->DialogoInserimento()->Command1->isEnabled());
 }
 
-TEST_F(Form1Animazione, ADelayTurningDownAndCutShortByAnotherBoardShowsWhole) {
-    Inserisci("1", "Roma", "Intercity", "1'30");
+TEST_F(Form1Test, ADelayTurningDownAndCutShortByAnotherBoardShowsWhole) {
+    form->show();
+    Inserisci({"Roma", "Intercity", "", "1'30", 0, 0, 1});
     Ticks(65);
-    Voce("informazioni")->trigger();  // open before the turn, which rests the menu
+    Form2* d = Compila({"Bari", "Diretto", "", "", 0, 0, 2});  // before the turn rests the menu
     Form3 ritardo(form->animazione(), 0, form.get());
     ritardo.Combo2->setCurrentText("25");
     ritardo.Command1_Click();
     Ticks(5);  // through the hours, 90 up to 140
-    Inserisci("2", "Bari", "Diretto");
+    d->Command1->click();
     EXPECT_EQ(Tabellone(1),
               "r o m a _ _ _ _ _ _ _ _ _ _ | intercity | _ 2 5 | _ 0 | 0 0 | indicazioni");
 }
