@@ -109,9 +109,7 @@ std::string ControllaLettura(Carica carica, Leggi leggi) {
         return "";
     }
     if (std::string e = ControllaModello(s->sim); !e.empty()) return e;
-    SorgenteFissa sorgente({0.37, 0.91, 0.55, 0.02});
-    EstrattoreRitardi estrattore(sorgente);
-    const Esito<OrarioLetto> letto = leggi(estrattore);
+    const Esito<OrarioLetto> letto = leggi(s->estrattore);
     if (!letto) return "the reader alone fails: " + letto.Errore().Messaggio();
     return ControllaRitorno(letto.Valore());
 }
