@@ -9,11 +9,11 @@ namespace {
 
 using Annuncio = void (*)(const Treno&, MotoreVoce&);
 
-// 2310-A from Bologna to Roma at 8:05 (8:59 with its delay, never spoken) on platform 14. The
+// 2310-A from Bologna to Roma at 8:05 (9:10 with its delay, never spoken) on platform 14. The
 // number is spoken whole although the boards show only its part before the "-".
 Treno T(const char* categoria, std::int16_t ritardo = 0, const char* fermate = "-",
         const char* per = "Roma", const char* da = "Bologna") {
-    return {"2310-A", per, da, categoria, 0, 8, 8, 5, 59, 14, ritardo, false, fermate, 0, ""};
+    return {"2310-A", per, da, categoria, 0, 8, 9, 5, 10, 14, ritardo, false, fermate, 0, ""};
 }
 
 TEST(Annunci, SentencesOfEveryKind) {

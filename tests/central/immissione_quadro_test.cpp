@@ -15,7 +15,7 @@ TEST(ScriviInserimento, TheRowTurnsToTheEntryFromBlankAndItsPlatformFromWhatItSh
     r.LettereMostrate.fill(3);
     r.RitardoMostrato = 45;
     r.BinarioMostrato = 7;
-    ScriviInserimento(r, {.Destinazione = "Ak7\xC3\xA8 Bari-Centrale e Oltre",
+    ScriviInserimento(r, {.Destinazione = "Ak7\xC3\xA8 Bari-Centrale Z Oltre",
                           .Categoria = "Diretto",
                           .Ora = 9,
                           .Binario = 23,
@@ -23,8 +23,8 @@ TEST(ScriviInserimento, TheRowTurnsToTheEntryFromBlankAndItsPlatformFromWhatItSh
     // "k", a digit and an accented letter have no tile, nor has the empty delay: each keeps
     // what the row shows. Past the 20th character nothing is read.
     EXPECT_EQ(r.LettereFinali,
-              (Lettere{1, 3, 3, 3, 0, 2, 1, 17, 9, 27, 3, 5, 13, 19, 17, 1, 11, 5, 0, 5}));
-    EXPECT_EQ(r.TestoDestinazione, "ak7\xC3\xA8 bari-centrale e");
+              (Lettere{1, 3, 3, 3, 0, 2, 1, 17, 9, 27, 3, 5, 13, 19, 17, 1, 11, 5, 0, 25}));
+    EXPECT_EQ(r.TestoDestinazione, "ak7\xC3\xA8 bari-centrale z");
     EXPECT_EQ(r.Caratteri[3], "\xC3\xA8");
     EXPECT_EQ((Codici{r.CategoriaFinale, r.RitardoFinale, r.OraFinale, r.MinutoFinale,
                       r.IndicazioniFinali, r.BinarioFinale}),

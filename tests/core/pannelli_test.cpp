@@ -18,22 +18,22 @@ TEST(Pannelli, RefreshFormAndRowShowForm) {
     for (const auto& [minuti, testo] : ritardi) EXPECT_EQ(Ritardo_Testo(minuti), testo);
     TabellaTreni tabella;
     tabella.fill(TrenoCancellato());
-    const Treno bus{"2345-6", "Roma", "Bari", "Autobus", 0, 23, 0, 58, 0, 4, 70, false, "-", 0, ""};
+    const Treno bus{"2345-6", "Roma", "Bari", "Autobus", 0, 23, 0, 0, 0, 4, 70, false, "-", 0, ""};
     tabella[0] = tabella[1] = bus;
     std::tie(tabella[1].NumeroTreno, tabella[1].Categoria, tabella[1].Ritardo) =
         std::tuple("77", "Regionale", 0);
     StatoPannelli p;
     Aggiorna_Partenze(tabella, 0, p);
-    EXPECT_EQ(p.Righe[1].Testi, (Testi{"2345", "Roma", "Autobus", "1'10", "23:58", "1:08", "BUS"}));
-    EXPECT_EQ(p.Righe[2].Testi, (Testi{"77", "Roma", "Regionale", "0", "23:58", "23:58", "4"}));
-    EXPECT_EQ(std::tie(tabella[0].OraEffettiva, tabella[0].MinutoEffettivo), std::tuple(1, 8));
+    EXPECT_EQ(p.Righe[1].Testi, (Testi{"2345", "Roma", "Autobus", "1'10", "23:00", "0:10", "BUS"}));
+    EXPECT_EQ(p.Righe[2].Testi, (Testi{"77", "Roma", "Regionale", "0", "23:00", "23:00", "4"}));
+    EXPECT_EQ(std::tie(tabella[0].OraEffettiva, tabella[0].MinutoEffettivo), std::tuple(0, 10));
     EXPECT_EQ(std::tie(p.Righe[3].Testi, p.Righe[3].Tooltip), std::tuple(Testi{}, ""));
     Aggiorna_Arrivi(tabella, 0, p);
     EXPECT_EQ(std::tie(p.Righe[9].Testi[1], p.Righe[9].Tooltip, p.Righe[8].Testi[1]),
               std::tuple("Bari", "Bari", "Provenienza"));
 
     Mostra_Riga_Partenza(p, 1, tabella[0]);
-    EXPECT_EQ(p.Righe[1].Testi, (Testi{"2345-6", "Roma", "Autobus", "70", "23:58", "1:08", "4"}));
+    EXPECT_EQ(p.Righe[1].Testi, (Testi{"2345-6", "Roma", "Autobus", "70", "23:00", "0:10", "4"}));
     Mostra_Riga_Arrivo(p, 15, tabella[6]);  // a cleared record shows its fields
     EXPECT_EQ(p.Righe[15].Testi, (Testi{"0", "", "0", "0", "0:00", "0:00", "0"}));
     EXPECT_EQ(p.Righe[0], StatoPannelli().Righe[0]);  // headers are never written
