@@ -88,6 +88,7 @@ TEST(FileSimulazione, SavesLoadBackEqualWhateverTheyHold) {
         }
         EXPECT_EQ(prova::ControllaRitorno(sim), "") << testo;
     }
+    EXPECT_EQ(prova::ControllaRitorno({{}, {}, true, "", 0, {}}), "");  // no train at all
 }
 
 }  // namespace
