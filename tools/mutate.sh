@@ -36,8 +36,7 @@ tile-bus | src/boards/tile_tables.cpp | Voce(kCategorie, codice, kCategorie.size
 tile-clock | src/boards/tile_tables.cpp | valore >= limite | valore > limite | the clock draws a pair equal to its limit (hour 24, minute 60)
 tile-whole-hour | src/boards/tile_tables.cpp | if (ora >= 0 && ora < 10) return | if (ora == 0) return | a central board's hours 1..9 lose the tens "0"
 tile-whole-delay | src/boards/tile_tables.cpp | kCifre[minuti % 10], TesseraVuota} | kCifre[minuti % 10], std::nullopt} | a delay below the hour leaves the hours word as it was
-central-full-ok | src/central/quadro.cpp | if (!PrimaRigaLibera(quadro)) return std::nullopt; | ; | "Ok" on a full board first finishes the running turn
-central-full-compact | src/central/quadro.cpp | if (!PrimaRigaLibera(quadro)) return; | ; | "Aggiorna Tutto" on a full board first finishes the running turn
+central-full-start | src/central/quadro.cpp | if (!PrimaRigaLibera(quadro)) return std::nullopt; | ; | "Ok" and "Aggiorna Tutto" on a full board first finish the running turn
 central-letter-end | src/central/quadro.cpp | kGiroLettera = 31; | kGiroLettera = 30; | central letter cycle loses its extra code
 central-ticks | src/central/quadro.cpp | ++quadro.contatime < kTickAnimazione) | ++quadro.contatime < kTickAnimazione - 1) | a central board run lasts 64 ticks, not 65
 central-up-pair | src/central/quadro.cpp | Sposta_Binario(quadro, riga - 1); | Sposta_Binario(quadro, riga); | "up" exchanges the row with the one below

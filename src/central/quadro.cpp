@@ -45,6 +45,15 @@ void Sposta_Binario(QuadroCentrale& quadro, int sopra) {
     MostraFinaliDi(giu, su);
 }
 
+// The first free row for a starter that adds to the board, after the running animation has
+// finished at once. A full board changes nothing, so its running turn goes on; with the window
+// closed (`vista` nullptr) the rows stored meanwhile must still turn when it opens.
+std::optional<int> LiberaDopoConclusione(QuadroCentrale& quadro, VistaQuadro* vista) {
+    if (!PrimaRigaLibera(quadro)) return std::nullopt;
+    if (vista) ConcludiAnimazione(quadro, vista);
+    return PrimaRigaLibera(quadro);  // a compaction that was running has moved the first gap
+}
+
 void Avvia(QuadroCentrale& quadro, VistaQuadro* vista) {
     quadro.contatime = 0;
     quadro.Timer1 = true;
@@ -234,11 +243,7 @@ void Sposta_Giu(QuadroCentrale& quadro, int riga, VistaQuadro& vista) {
 }
 
 void cancella_tutto(QuadroCentrale& quadro, VistaQuadro& vista) {
-    // A full board has no gap to close: nothing changes, and a running turn goes on.
-    if (!PrimaRigaLibera(quadro)) return;
-    ConcludiAnimazione(quadro, &vista);
-    // A compaction that was running has moved the first gap.
-    const std::optional<int> libera = PrimaRigaLibera(quadro);
+    const std::optional<int> libera = LiberaDopoConclusione(quadro, &vista);
     if (!libera) return;
     for (int r = *libera; r < kRigheQuadro; ++r) {
         quadro.RigheSalvate[r] = quadro.Righe[r];
@@ -268,12 +273,7 @@ void riattiva_tutto(QuadroCentrale& quadro, VistaQuadro* vista) {
 
 std::optional<int> InserisciTreno(QuadroCentrale& quadro, VistaQuadro* vista,
                                   const std::function<void(RigaQuadro&)>& scrivi) {
-    // A full board takes nothing, and a running turn goes on.
-    if (!PrimaRigaLibera(quadro)) return std::nullopt;
-    // With the window closed nothing turns: what waits is the rows stored while it was
-    // closed, which must all still turn when it opens.
-    if (vista) ConcludiAnimazione(quadro, vista);
-    const std::optional<int> libera = PrimaRigaLibera(quadro);
+    const std::optional<int> libera = LiberaDopoConclusione(quadro, vista);
     if (!libera) return std::nullopt;
     quadro.Indice = *libera;
     RigaQuadro& riga = quadro.Righe[*libera];
