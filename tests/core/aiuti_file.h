@@ -40,12 +40,13 @@ struct CartellaProva {
 // Sets the clock to the first minute of the day at which no train of either table is due, so
 // that monitor ticks drop none and the tables keep their size.
 inline void OrologioSenzaTreni(Simulazione& sim) {
+    const Orario& o = sim.orario;
     for (int minuto = 0; minuto < 24 * 60; ++minuto) {
         const auto dovuto = [&](const Treno& t) {
             return t.OraEffettiva * 60 + t.MinutoEffettivo == minuto;
         };
-        if (std::ranges::none_of(sim.orario.Partenze, dovuto) &&
-            std::ranges::none_of(sim.orario.Arrivi, dovuto)) {
+        if (std::none_of(o.Partenze.begin(), o.Partenze.end(), dovuto) &&
+            std::none_of(o.Arrivi.begin(), o.Arrivi.end(), dovuto)) {
             sim.orologio = {minuto / 60, minuto % 60, 0};
             return;
         }

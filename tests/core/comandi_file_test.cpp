@@ -20,7 +20,7 @@ namespace {
 using Stato = prova::StatoInCorso;
 const std::string kProva = std::string(ARDENVO_DATI_TEST) + "/stazione_prova.vkd";
 
-TEST(ComandiFile, ScenarioReplacesTheTimetableKeepsTheClockOnAnEmptyFileAndFailsWithoutATrace) {
+TEST(ComandiFile, ScenarioReplacesTheTimetableAndKeepsTheClockOnAnEmptyFile) {
     Stato s;
     prova::CartellaProva cartella;
     const Esito<DopoCaricamento> esito = ApriScenario(s.sim, s.pannelli, kProva, s.estrattore);
@@ -96,11 +96,11 @@ TEST(ComandiFile, LoadsAndSavesRefuseWhatIsNoFileForThemAndSavesWriteThroughLink
                                {"giro.vkz", "giro.vkz"}})
         fs::create_symlink(verso, cartella / link);
     const std::string byte = CodificaTesto(ScriviSimulazione(s.sim.orario, s.sim.orologio));
-    const Orario orario = s.sim.orario;
+    const Orario prima_orario = s.sim.orario;
 
-    // Each path: what opening it as a timetable says (none: not opened) and as a saved simulation
-    // (none: the same), then the file a save replaces (its rights stay) or the message of a save
-    // that fails (none: not saved).
+    // Each path: the message of opening it as a timetable and as a saved simulation (none: not
+    // opened; none for the second: the same message), then the file a save replaces (its rights
+    // stay) or the message of a save that fails (none: not saved).
     const char* const kCartella = "75 Il percorso è una cartella: \"cartella.vkz\"";
     const char* const kCoda = "75 Il percorso non è un file ordinario: \"coda.vkz\"";
     const std::tuple<const char*, const char*, const char*, const char*> casi[] = {
@@ -129,7 +129,7 @@ TEST(ComandiFile, LoadsAndSavesRefuseWhatIsNoFileForThemAndSavesWriteThroughLink
             EXPECT_EQ(SenzaAttesa(coda, apri_orario), come_orario);
             EXPECT_EQ(SenzaAttesa(coda, apri_salvataggio),
                       come_salvataggio ? come_salvataggio : come_orario);
-            EXPECT_TRUE(s.sim.orario == orario && s.sim.FileSalvataggio == prima);
+            EXPECT_TRUE(s.sim.orario == prima_orario && s.sim.FileSalvataggio == prima);
         }
         if (!salvato) continue;
         std::map<std::string, Voce> attese = Fotografia(cartella.percorso);

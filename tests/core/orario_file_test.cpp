@@ -28,9 +28,9 @@ std::string Variante(int riga, std::string_view testo = "") {
 }
 
 TEST(LetturaOrario, EveryRecordTypeWhatIsNoRecordAndWhatFails) {
-    const std::string campione = prova::FileDati("stazione_prova.vkd");
+    const std::string crlf = prova::FileDati("stazione_prova.vkd");
     // Draws 0 (class 0), 1000 of 10000 (class 4: no delay), 9000 (200 minutes, both halves).
-    const Esito<OrarioLetto> letto = Leggi(campione, {0.0, 0.1, 0.9});
+    const Esito<OrarioLetto> letto = Leggi(crlf, {0.0, 0.1, 0.9});
     ASSERT_TRUE(letto) << letto.Errore().Messaggio();
     const OrarioLetto& o = letto.Valore();
     EXPECT_EQ(std::tie(o.NomeStazione, o.NumeroBinari, o.orologio),
@@ -46,6 +46,11 @@ TEST(LetturaOrario, EveryRecordTypeWhatIsNoRecordAndWhatFails) {
     EXPECT_EQ(o.Partenze, partenze);
     EXPECT_EQ(o.Arrivi, arrivi);
 
+    std::string cr = crlf, lf = crlf;
+    std::erase(cr, '\n');
+    std::erase(lf, '\r');
+    EXPECT_EQ(Leggi(cr, {0.0, 0.1, 0.9}).Valore(), o);
+    EXPECT_EQ(Leggi(lf, {0.0, 0.1, 0.9}).Valore(), o);
     EXPECT_EQ(Leggi("Stazione = Citt\xE0\nO = 1.0\nN = 1\n\n").Valore().NomeStazione, "Città");
     EXPECT_EQ(Leggi(Variante(-10)).Errore().Messaggio(),
               "62 Fine del file inattesa alla riga 11 di \"prova.vkd\"");
