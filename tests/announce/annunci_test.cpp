@@ -27,10 +27,11 @@ TEST(Annunci, SentencesOfEveryKind) {
     // clang-format off
     const std::tuple<Annuncio, Treno, std::vector<std::string>> casi[] = {
         // Silent: a slot behind the last train, a departure without destination, on time.
-        {Arr, vuoto, {}}, {RitA, vuoto, {}},
+        {Part, vuoto, {}}, {Arr, vuoto, {}}, {RitP, vuoto, {}}, {RitA, vuoto, {}},
         {Part, senzaDestinazione, {}}, {RitP, senzaDestinazione, {}},
         {Part, T("Autobus", 10, "-", ""), {}},
         {RitP, T("Intercity"), {}}, {RitA, T("Intercity"), {}},
+        {RitP, T("Autobus"), {}}, {RitA, T("Autobus"), {}},
         // Departure: the sentence, then the delay and the stops as texts of their own; only
         // the exact "-" means no stops.
         {Part, T("Intercity"), {ic}},
@@ -38,7 +39,8 @@ TEST(Annunci, SentencesOfEveryKind) {
         {Part, T("Intercity", 70, "Firenze,."),
          {ic, ", viaggia con un ritardo di un'ora e 10 minuti", ", ferma a Firenze,."}},
         // Only the two exact names are respelt.
-        {Part, T("eurocity"), {"eurocity" + fine}}, {Part, T("Eurocity "), {"Eurocity " + fine}},
+        {Part, T("EuroCity"), {"EuroCity" + fine}}, {Part, T("eurocity"), {"eurocity" + fine}},
+        {Part, T("EURONIGHT"), {"EURONIGHT" + fine}}, {Part, T("Eurocity "), {"Eurocity " + fine}},
         // 65 is no board delay, so its digits alone are spoken.
         {Arr, T("Eurocity", 70), {"Eurosity 2310-A proveniente da: Bologna delle ore 8 5, è in "
          "arrivo al binario 14 , viaggia con un ritardo di un'ora e 10 minuti"}},
@@ -49,8 +51,9 @@ TEST(Annunci, SentencesOfEveryKind) {
         {RitP, T("Euronight", 150), {"il treno Euronaight 2310-A per: Roma delle ore 8 5, "
          "partirà con un ritardo di 2 ore e 30 minuti"}},
         // Buses: the forecourt, never the stops, the delay as plain minutes.
-        {Part, T("Autobus", 70, "Arezzo,."), {bus + "per Roma, è in partenza dal " + esterno +
-         ", viaggia con un ritardo di 70 minuti"}},
+        {Part, T("Autobus", 0, "Arezzo,."), {bus + "per Roma, è in partenza dal " + esterno}},
+        {Part, T("Autobus", 70, "Arezzo,."), {"Autobus sostitutivo 2310-A per Roma, è in "
+         "partenza dal piazzale esterno alla stazione , viaggia con un ritardo di 70 minuti"}},
         {Arr, T("Autobus"), {bus + "proveniente da Bologna, è in arrivo nel " + esterno}},
         {Arr, T("Autobus", 5, "-", "Lecce", ""), {bus + "proveniente da , è in arrivo "
          "nel " + esterno + ", viaggia con un ritardo di 5 minuti"}},

@@ -28,18 +28,17 @@ class QuadroFinestraTest : public Form1Test {
     }
     static void Elimina() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    // Opens the board through the main window's menu item, or brings it forward, and ticks it
-    // until it rests; returns the ticks run.
-    int Apri(QualeQuadro quale) {
+    // Opens the board through the main window's menu item, or brings it forward.
+    FormQuadro* Apri(QualeQuadro quale) {
         const int indice = quale == QualeQuadro::Partenze ? 0 : 1;
         Voce(ArrayControlli::NomeElemento(QStringLiteral("quadro"), indice))->trigger();
-        finestra = form->QuadroAperto(quale);
-        return finestra ? Corri() : -1;
+        return finestra = form->QuadroAperto(quale);
     }
     void Chiudi() {
         finestra->close();
         Elimina();
     }
+    // Ticks the open board until it rests; returns the ticks run.
     int Corri() {
         int tick = 0;
         for (; finestra->Timer1.isActive() && tick < 200; ++tick) finestra->Timer1_Timer();

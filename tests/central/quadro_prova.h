@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "central/quadro.h"
@@ -101,11 +102,29 @@ inline std::string Mostrati(const QuadroCentrale& quadro) {
     std::string righe;
     for (const RigaQuadro& riga : quadro.Righe) {
         const char nome = riga.LettereMostrate[0] ? 'A' + riga.LettereMostrate[0] - 1 : '.';
-        RigaQuadro attesa = riga;
-        MostraFinaliDi(attesa, nome == '.' ? RigaLibera() : TrenoProva(nome));
-        righe += attesa == riga ? nome : '?';
+        const RigaQuadro atteso = nome == '.' ? RigaLibera() : TrenoProva(nome);
+        righe +=
+            std::tie(riga.LettereMostrate, riga.OraMostrata, riga.BinarioMostrato) ==
+                    std::tie(atteso.LettereMostrate, atteso.OraMostrata, atteso.BinarioMostrato)
+                ? nome
+                : '?';
     }
     return righe;
+}
+
+// Ticks the board until its animation ends; returns the ticks run.
+inline int Corri(QuadroCentrale& quadro, VistaQuadro& vista) {
+    int tick = 0;
+    for (; quadro.Timer1 && tick < 1000; ++tick) Timer1_Timer(quadro, vista);
+    return tick;
+}
+
+// The board's first opening and the tick that follows it, then `righe` written on it.
+inline void ApriCon(QuadroCentrale& quadro, VistaQuadro& vista, const std::string& righe) {
+    quadro.PrimoAvvio = true;
+    ApriQuadro(quadro, vista);
+    Corri(quadro, vista);
+    Scrivi(quadro, righe);
 }
 
 }  // namespace ardenvo

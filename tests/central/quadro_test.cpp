@@ -9,11 +9,9 @@
 namespace ardenvo {
 namespace {
 
-// primo, primo + passo, ... up to ultimo, then `poi`.
-std::vector<int> Da(int primo, int ultimo, int passo = 1, std::vector<int> poi = {}) {
+std::vector<int> Da(int primo, int ultimo, int passo = 1) {
     std::vector<int> codici;
     for (int c = primo; c <= ultimo; c += passo) codici.push_back(c);
-    codici.insert(codici.end(), poi.begin(), poi.end());
     return codici;
 }
 
@@ -25,12 +23,15 @@ TEST(QuadroFlap, EachFieldTurnsForwardThroughItsCycleAndWraps) {
         std::int16_t R::*finale;
         std::vector<int> percorso;  // shown codes from the start to the final code
     };
+    std::vector<int> minuto = Da(1, 60);
+    minuto.push_back(0);
     const Giro giri[] = {
         {"bus to Interregio", &R::CategoriaMostrata, &R::CategoriaFinale, {11, 12, 0, 1}},
         {"blank hour to 5", &R::OraMostrata, &R::OraFinale, {24, 25, 0, 1, 2, 3, 4, 5}},
-        {"minute 1 to 0, the longest", &R::MinutoMostrato, &R::MinutoFinale, Da(1, 60, 1, {0})},
-        {"delay 5 round to 0: by fives, by tens from the hour", &R::RitardoMostrato,
-         &R::RitardoFinale, Da(5, 55, 5, Da(60, 230, 10, {0}))},
+        {"minute 1 to 0, the longest", &R::MinutoMostrato, &R::MinutoFinale, minuto},
+        {"delay 0 to 60 by fives", &R::RitardoMostrato, &R::RitardoFinale, Da(0, 60, 5)},
+        {"delay past the hour by tens", &R::RitardoMostrato, &R::RitardoFinale, {55, 60, 70}},
+        {"delay 230 to 0 in one", &R::RitardoMostrato, &R::RitardoFinale, {230, 0}},
         {"forecourt note to none", &R::IndicazioniMostrate, &R::IndicazioniFinali, {10, 0}},
         {"provisional 22 to 2", &R::BinarioMostrato, &R::BinarioFinale, {45, 46, 0, 1, 2}},
     };
@@ -52,25 +53,9 @@ TEST(QuadroFlap, EachFieldTurnsForwardThroughItsCycleAndWraps) {
 
 class QuadroTest : public ::testing::Test {
   protected:
-    // The board's first opening and the tick that follows it, then `righe` written on it.
     void Apri(const std::string& righe) {
-        q = QuadroCentrale{.PrimoAvvio = true};
-        ApriQuadro(q, v);
-        Corri();
-        Scrivi(q, righe);
-    }
-    // Ticks the board until its animation ends; returns the ticks run.
-    int Corri() {
-        int tick = 0;
-        for (; q.Timer1 && tick < 1000; ++tick) Timer1_Timer(q, v);
-        return tick;
-    }
-    // Train N put in the first free row as the entry dialog puts it, turning from blank.
-    std::optional<int> NuovoTreno() {
-        return InserisciTreno(q, &v, [](RigaQuadro& riga) {
-            riga = TrenoProva('N');
-            MostraFinaliDi(riga, RigaLibera());
-        });
+        q = QuadroCentrale{};
+        ApriCon(q, v, righe);
     }
     QuadroCentrale q;
     VistaFinta v;
@@ -120,8 +105,6 @@ TEST_F(QuadroTest, ClosingAnotherStarterOrANewTrainFinishesTheRunningAnimationAt
     // What comes 10 ticks into each starter, the ticks that follow it, and what it makes of the
     // board the starter leaves.
     const auto uguale = [](std::string righe) { return righe; };
-    const auto compatta = [](std::string righe) { return righe.erase(righe.find('.'), 1) + "."; };
-    const auto conN = [](std::string righe) { return righe.replace(righe.find('.'), 1, "N"); };
     const std::tuple<const char*, std::function<void()>, int,
                      std::function<std::string(std::string)>>
         interruzioni[] = {
@@ -134,8 +117,20 @@ TEST_F(QuadroTest, ClosingAnotherStarterOrANewTrainFinishesTheRunningAnimationAt
             {"reset of a free row", [&] { Cancella_Binarioq(q, 9, v); }, 65, uguale},
             {"up between free rows", [&] { Sposta_Su(q, 9, v); }, 65, uguale},
             {"down between free rows", [&] { Sposta_Giu(q, 7, v); }, 65, uguale},
-            {"Aggiorna Tutto", [&] { cancella_tutto(q, v); }, 65 + 64, compatta},
-            {"new train", [&] { NuovoTreno(); }, 65, conN},
+            {"Aggiorna Tutto", [&] { cancella_tutto(q, v); }, 65 + 64,
+             [](std::string righe) { return righe.erase(righe.find('.'), 1) + "."; }},
+            {"new train",
+             [&] {
+                 InserisciTreno(q, &v, [](RigaQuadro& riga) {
+                     riga = TrenoProva('N');
+                     MostraFinaliDi(riga, RigaLibera());
+                 });
+             },
+             65,
+             [](std::string righe) {
+                 righe[righe.find('.')] = 'N';
+                 return righe;
+             }},
         };
     for (const Avvio& avvio : kAvvii) {
         for (const auto& [nome, interrompi, tick, dopo] : interruzioni) {
@@ -144,7 +139,7 @@ TEST_F(QuadroTest, ClosingAnotherStarterOrANewTrainFinishesTheRunningAnimationAt
             for (int t = 0; t < 10; ++t) Timer1_Timer(q, v);
             interrompi();
             EXPECT_EQ(Mostrati(q), avvio.dopo) << avvio.nome << ", " << nome;
-            EXPECT_EQ(Corri(), tick) << avvio.nome << ", " << nome;
+            EXPECT_EQ(Corri(q, v), tick) << avvio.nome << ", " << nome;
             EXPECT_EQ(Leggi(q), dopo(avvio.dopo)) << avvio.nome << ", " << nome;
         }
     }
@@ -161,15 +156,18 @@ TEST_F(QuadroTest, ResetSwitchesItsButtonOffAtOnce) {
 TEST_F(QuadroTest, NoRequestReachesARowOutsideTheBoard) {
     Apri("A........B");
     const QuadroCentrale prima = q;
-    const std::pair<decltype(&Sposta_Su), int> fuori[] = {
-        {Sposta_Su, 0},   {Sposta_Giu, 9},         {Sposta_Su, 10},
-        {Sposta_Giu, -1}, {Cancella_Binarioq, 10}, {Cancella_Binarioq, -1}};
-    for (auto [avvia, riga] : fuori) avvia(q, riga, v);
+    for (auto [avvia, riga] : {std::pair{&Sposta_Su, 0},
+                               {Sposta_Giu, 9},
+                               {Sposta_Su, 10},
+                               {Sposta_Giu, -1},
+                               {Cancella_Binarioq, 10},
+                               {Cancella_Binarioq, -1}})
+        avvia(q, riga, v);
     EXPECT_EQ(q, prima);
     // A current row index left at 10 by "Aggiorna Tutto" steps nothing in the single-row mode.
     q.Indice = kRigheQuadro;
     q.Timer1 = true;
-    EXPECT_EQ(Corri(), 65);
+    EXPECT_EQ(Corri(q, v), 65);
     EXPECT_EQ(Leggi(q), "A........B");
 }
 
@@ -183,7 +181,7 @@ TEST_F(QuadroTest, AggiornaTuttoClosesTheFirstGapOnly) {
     for (const auto& [prima, dopo, tick] : casi) {
         Apri(prima);
         cancella_tutto(q, v);
-        EXPECT_EQ(Corri(), tick) << prima;
+        EXPECT_EQ(Corri(q, v), tick) << prima;
         EXPECT_EQ(Leggi(q), dopo) << prima;
     }
     // The compaction starts from the blanked rows, but for the bottom one, which shows the
@@ -199,12 +197,29 @@ TEST_F(QuadroTest, AFullBoardTakesNothingAndLetsARunningTurnGoOn) {
     Sposta_Giu(q, 0, v);
     for (int t = 0; t < 5; ++t) Timer1_Timer(q, v);
     const QuadroCentrale prima = q;
-    EXPECT_EQ(NuovoTreno(), std::nullopt);
+    EXPECT_EQ(InserisciTreno(q, &v, [](RigaQuadro& riga) { riga = TrenoProva('N'); }),
+              std::nullopt);
     cancella_tutto(q, v);
     EXPECT_EQ(q, prima);
     EXPECT_TRUE(v.timer);
-    EXPECT_EQ(Corri(), 60);
+    EXPECT_EQ(Corri(q, v), 60);
     EXPECT_EQ(Leggi(q), "BACDEFGHIJ");
+}
+
+TEST(QuadroDueTest, TwoBoardsCompactingAtOnceKeepTheirOwnTrains) {
+    Simulazione sim;
+    VistaFinta partenze, arrivi;
+    for (auto [quale, vista, righe] : {std::tuple{QualeQuadro::Partenze, &partenze, "A.B......."},
+                                       std::tuple{QualeQuadro::Arrivi, &arrivi, "XY.Z......"}}) {
+        ApriCon(Quadro(sim, quale), *vista, righe);
+        cancella_tutto(Quadro(sim, quale), *vista);
+    }
+    while (sim.QuadroPartenze.Timer1 || sim.QuadroArrivi.Timer1) {
+        if (sim.QuadroPartenze.Timer1) Timer1_Timer(sim.QuadroPartenze, partenze);
+        if (sim.QuadroArrivi.Timer1) Timer1_Timer(sim.QuadroArrivi, arrivi);
+    }
+    EXPECT_EQ(Leggi(sim.QuadroPartenze), "AB........");
+    EXPECT_EQ(Leggi(sim.QuadroArrivi), "XYZ.......");
 }
 
 }  // namespace

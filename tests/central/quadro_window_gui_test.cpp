@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <functional>
 
 #include "central/quadro_finestra_prova.h"
 
@@ -18,8 +19,7 @@ TEST_F(QuadroFinestra, EachMenuItemOpensItsOwnBoardBlankAndTheFirstTickSetsTheBu
              "Provenienza:", "Inserisci Dati", 617},
         };
     for (const auto& [quale, nome, titolo, intestazione, inserisci, larghezza] : attesi) {
-        // Drawn blank at the opening; the one tick that follows sets the buttons.
-        ASSERT_EQ(Apri(quale), 1);
+        ASSERT_NE(Apri(quale), nullptr);
         EXPECT_EQ(sim().QuadroArrivi.PrimoAvvio, quale == QualeQuadro::Partenze)
             << "one board's first opening leaves the other's";
         EXPECT_EQ(finestra->objectName(), nome);
@@ -31,6 +31,7 @@ TEST_F(QuadroFinestra, EachMenuItemOpensItsOwnBoardBlankAndTheFirstTickSetsTheBu
         EXPECT_EQ(finestra->Controllo<QAction>("aggiorna_tutto")->text(), "Aggiorna Tutto");
         for (int r = 0; r < kRigheQuadro; ++r) EXPECT_EQ(Riga(r), kRigaVuota) << r;
         EXPECT_EQ(finestra->Timer1.interval(), 100);
+        EXPECT_EQ(Corri(), 1);
         EXPECT_EQ(Pulsanti(), PulsantiARiposo(".........."));
     }
     EXPECT_NE(form->QuadroAperto(QualeQuadro::Partenze), form->QuadroAperto(QualeQuadro::Arrivi));
@@ -38,6 +39,7 @@ TEST_F(QuadroFinestra, EachMenuItemOpensItsOwnBoardBlankAndTheFirstTickSetsTheBu
 
 TEST_F(QuadroFinestra, AClosedBoardKeepsItsRowsAndOpensWithThemAtOnce) {
     Apri(QualeQuadro::Partenze);
+    Corri();
     Chiudi();
     EXPECT_EQ(form->QuadroAperto(QualeQuadro::Partenze), nullptr);
     Scrivi(sim().QuadroPartenze, "A.B......C");
@@ -48,19 +50,20 @@ TEST_F(QuadroFinestra, AClosedBoardKeepsItsRowsAndOpensWithThemAtOnce) {
     riga.OraMostrata = riga.OraFinale = 25;
     riga.RitardoMostrato = riga.RitardoFinale = 35;
 
-    EXPECT_EQ(Apri(QualeQuadro::Partenze), 1);
+    Apri(QualeQuadro::Partenze);
     // Train A: letters 1 and 29, Interregio, 00:59, 15 minutes late, no note, platform 1.
     EXPECT_EQ(Riga(0), "a____*______________ | interregio | 0 0 : 5 9 | _ 1 5 | indicazioni | _ 1");
     EXPECT_EQ(Riga(1), "____________________ | catvuoto | _ _ : _ _ | _ 3 5 | indicazioni | _ _");
+    EXPECT_EQ(Corri(), 1);
     EXPECT_EQ(Leggi(sim().QuadroPartenze), "A?B......C");
     EXPECT_EQ(Pulsanti(), PulsantiARiposo("A.B......C"));
     FormQuadro* aperta = finestra;
-    Apri(QualeQuadro::Partenze);
-    EXPECT_EQ(finestra, aperta) << "asking again brings the same window";
+    EXPECT_EQ(Apri(QualeQuadro::Partenze), aperta) << "asking again brings the same window";
 }
 
 TEST_F(QuadroFinestra, TilesShowEachCodeOneTickAfterTheStepThatReachedIt) {
     Apri(QualeQuadro::Arrivi);
+    Corri();
     RigaQuadro& riga = sim().QuadroArrivi.Righe[4];
     riga.LettereMostrate[0] = 25;  // z to a
     riga.LettereFinali[0] = 1;
@@ -87,24 +90,39 @@ TEST_F(QuadroFinestra, TilesShowEachCodeOneTickAfterTheStepThatReachedIt) {
     EXPECT_EQ(Riga(3), kRigaVuota) << "no other row is drawn on";
 }
 
-TEST_F(QuadroFinestra, EachButtonAndMenuStartsItsStarterAndAllRestWhileItRuns) {
+TEST_F(QuadroFinestra, EachButtonAndMenuStartsItsAnimationAndAllRestWhileItRuns) {
     Apri(QualeQuadro::Partenze);
+    Corri();
     Scrivi(sim().QuadroPartenze, "AB.C......");
-    // What each starter does is held without a window; here, which control starts which.
-    const std::tuple<const char*, int, std::string> comandi[] = {
-        {"su", 1, "BA.C......"},
-        {"giu", 1, "B.AC......"},
-        {"aggiorna_tutto", -1, "BAC......."},
-        {"reset", 2, "BA........"}};
-    for (const auto& [nome, indice, dopo] : comandi) {
-        // A button is clicked, the menu item triggered.
-        QMetaObject::invokeMethod(finestra->Controllo(nome, indice),
-                                  indice < 0 ? "trigger" : "click");
+    const std::tuple<const char*, std::function<void()>, int, std::string> comandi[] = {
+        {"su(1)", [&] { finestra->Controllo<QPushButton>("su", 1)->click(); }, 65, "BA.C......"},
+        {"giu(1)", [&] { finestra->Controllo<QPushButton>("giu", 1)->click(); }, 65, "B.AC......"},
+        {"Aggiorna Tutto", [&] { finestra->Controllo<QAction>("aggiorna_tutto")->trigger(); }, 129,
+         "BAC......."},
+        {"reset(2)", [&] { finestra->Controllo<QPushButton>("reset", 2)->click(); }, 65,
+         "BA........"},
+    };
+    for (const auto& [nome, premi, tick, dopo] : comandi) {
+        premi();
         finestra->Timer1_Timer();
         EXPECT_EQ(Pulsanti(), kPulsantiSpenti) << nome;
-        Corri();
+        EXPECT_EQ(Corri() + 1, tick) << nome;
         EXPECT_EQ(Leggi(sim().QuadroPartenze), dopo) << nome;
+        EXPECT_EQ(Pulsanti(), PulsantiARiposo(dopo)) << nome;
     }
+}
+
+TEST_F(QuadroFinestra, TheBoardOutlivesTheMainWindowAndItsMenuAsksForTheEntryDialog) {
+    int chieste = 0;
+    finestra = new FormQuadro(sim(), QualeQuadro::Arrivi, [&] { ++chieste; });
+    finestra->show();
+    form->show();
+    form->close();
+    EXPECT_TRUE(finestra->isVisible());
+    EXPECT_EQ(Corri(), 1);
+    finestra->Controllo<QAction>("inserisci_dati")->trigger();
+    EXPECT_EQ(chieste, 1);
+    Chiudi();
 }
 
 }  // namespace

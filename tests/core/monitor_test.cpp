@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/orologio.h"
 #include "core/ritardi.h"
 
 namespace ardenvo {
@@ -33,6 +34,18 @@ Numeri NumeriDi(const Orario& o) {
     return partenze;
 }
 
+TEST(Monitor, EachTickSortsStably) {
+    Treni treni;  // hours 9, 8, 7, 9, 8, 7, ...
+    for (int i = 0; i < 20; ++i) treni.emplace_back(std::to_string(i), 9 - i % 3, 0);
+    Simulazione sim = ConTreni(treni, {0, 0, 0});
+    StatoPannelli p;
+    Timer3_Timer(sim, p);
+    Numeri atteso;
+    for (int resto : {2, 1, 0})
+        for (int i = resto; i < 20; i += 3) atteso.push_back(std::to_string(i));
+    EXPECT_EQ(NumeriDi(sim.orario), atteso);
+}
+
 TEST(Monitor, DueSoonInTheFiveMinutesBeforeAcrossMidnight) {
     const std::tuple<std::int16_t, std::int16_t, Orologio, bool> casi[] = {
         {8, 5, {8, 0, 0}, true},   {8, 5, {8, 5, 0}, false},   {8, 5, {7, 59, 0}, false},
@@ -43,9 +56,12 @@ TEST(Monitor, DueSoonInTheFiveMinutesBeforeAcrossMidnight) {
         Controlla_Cinque_Minuti(t, orologio);
         EXPECT_EQ(t.PartenzaCinqueMinuti, segnato) << ora << ":" << minuto;
     }
+    Orologio orologio{23, 59, 59};
+    AvanzaUnSecondo(orologio);
+    EXPECT_EQ(orologio, (Orologio{0, 0, 0}));
 }
 
-TEST(Monitor, EachTickSortsStablyAndOneTrainLeavesEachTable) {
+TEST(Monitor, OneTrainLeavesEachTablePerTick) {
     Simulazione sim =
         ConTreni({{"d", 11, 0}, {"a", 10, 15}, {"passato", 10, 0}, {"b", 10, 15}, {"c", 10, 15}},
                  {10, 15, 0});
@@ -62,17 +78,11 @@ TEST(Monitor, EachTickSortsStablyAndOneTrainLeavesEachTable) {
     EXPECT_EQ(p.Righe[1].Testi[0], "0");
     EXPECT_EQ(sim.orario.Partenze[0], TrenoCancellato());
 
-    // A full table, hours 9, 8, 7, 9, 8, 7, ...: far more trains than a sort keeps in order by
-    // chance. The first at 7:00 leaves, and the place freed at the end gets a cleared record.
-    Treni treni;
-    Numeri atteso;
-    for (int i = 0; i < kPostiTabella; ++i) treni.emplace_back(std::to_string(i), 9 - i % 3, 0);
-    for (int resto : {2, 1, 0})
-        for (int i = resto; i < kPostiTabella; i += 3) atteso.push_back(std::to_string(i));
-    atteso.erase(atteso.begin());
-    sim = ConTreni(treni, {7, 0, 0});
+    // A table full to its last slot gets a cleared record in the place freed at its end.
+    sim = ConTreni(Treni(kPostiTabella, {"x", 6, 0}), {6, 0, 0});
     Timer3_Timer(sim, p);
-    EXPECT_EQ(NumeriDi(sim.orario), atteso);
+    EXPECT_EQ(std::tie(sim.orario.NumeroPartenze, sim.orario.Arrivi[999].NumeroTreno),
+              std::tuple(1000, "x"));
     EXPECT_EQ(sim.orario.Partenze[1000], TrenoCancellato());
 }
 

@@ -64,6 +64,9 @@ TEST(LetturaOrario, EveryRecordTypeWhatIsNoRecordAndWhatFails) {
         const Esito<OrarioLetto> letto = Leggi(Variante(riga, testo));
         EXPECT_EQ(letto ? 0 : letto.Errore().Numero(), numero) << riga << " " << testo;
     }
+    EXPECT_EQ(Leggi(Variante(3, "N = -3")).Valore().NumeroBinari, -3);
+    EXPECT_EQ(Leggi(Variante(2, "O = 8.30.15")).Valore().orologio, (Orologio{8, 30, 0}));
+    EXPECT_TRUE(Leggi(Variante(5, "Tipo = 3")).Valore().Partenze.empty());
     EXPECT_FALSE(Leggi("").Valore().IntestazioneLetta);
 
     // Full tables hold 1001 trains and no more.

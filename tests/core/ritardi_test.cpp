@@ -23,17 +23,30 @@ TEST(Ritardi, SommaWrapsOnlyOnExactBoundsAndBandEdges) {
 }
 
 TEST(Ritardi, EachClassDrawsWithinItsBound) {
-    prova::SorgenteFissa sorgente({0.99999, 0.99999, 0.99999, 0.5, 0.95, 0.939});
+    prova::SorgenteFissa sorgente({0.99999, 0.99999, 0.5, 0.95, 0.939});
     EstrattoreRitardi estrattore(sorgente);
     // Class, draw, delay; an unknown class (9) keeps the previous bound. Delays start at 15.
-    const std::tuple<int, int, int> casi[] = {{1, 2499, 5},  {2, 4999, 30}, {3, 7499, 110},
-                                              {9, 3750, 20}, {4, 9500, 15}, {4, 9390, 230}};
+    const std::tuple<int, int, int> casi[] = {
+        {1, 2499, 5}, {3, 7499, 110}, {9, 3750, 20}, {4, 9500, 15}, {4, 9390, 230}};
     for (const auto& [classe, casuale, ritardo] : casi) {
         Treno t;
         std::tie(t.ClasseRitardo, t.Ritardo) = std::tuple(classe, 15);
         estrattore.Ritardo_Casuale_Partenza(t);
         EXPECT_EQ(std::tie(estrattore.Casuale, t.Ritardo), std::tuple(casuale, ritardo)) << classe;
     }
+}
+
+TEST(Ritardi, CancellaOrarioClearsEverySlotAndNothingElse) {
+    Orario o;
+    o.Partenze.fill({"512", "Roma", "Milano", "IC", 2, 8, 8, 5, 15, 3, 10, true, "x", 2, "n"});
+    o.Arrivi = o.Partenze;
+    o.NumeroPartenze = 3;
+    Cancella_Orario(o);
+    Treno vuoto;
+    vuoto.NumeroTreno = vuoto.Categoria = "0";
+    for (int i = 0; i < kPostiTabella; ++i)
+        ASSERT_EQ(std::tie(o.Partenze[i], o.Arrivi[i]), std::tie(vuoto, vuoto)) << i;
+    EXPECT_EQ(o.NumeroPartenze, 3);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "core/aiuti_file.h"
 #include "fuzz/promesse_lettura.h"
 
@@ -69,24 +71,61 @@ TEST(FileSimulazione, TheExampleWrittenByteForByteReadBackAndBroken) {
     EXPECT_EQ(LeggiSimulazione(pieno + esempio.substr(a), kNome).Errore().Numero(), 383);
 }
 
-// Whatever a simulation holds comes back from its save: texts plain, in Windows-1252, in pairs
-// of Windows-1252 characters that read as UTF-8 ("Ò–" is D2 96), beyond Windows-1252, or like
-// what a reader looks for; whole numbers at both ends of their range; the last second of the day;
-// tables of different sizes, whose trains come back in their order.
-TEST(FileSimulazione, SavesLoadBackEqualWhateverTheyHold) {
-    for (const char* testo :
-         {"", " \t# a= b ", "Città € \u0081\u008D", "SALÒ–GARDONE", "Łódź 🚆 \U0010FFFF"}) {
-        OrarioLetto sim{
-            std::vector(2, kPartenza), std::vector(4, kArrivo), true, testo, -32768, {23, 59, 59}};
-        for (Treno* t : {&sim.Partenze[1], &sim.Arrivi[1]}) {
-            for (std::string* campo : {&t->NumeroTreno, &t->Destinazione, &t->Provenienza,
-                                       &t->Categoria, &t->FermateSuccessive, &t->Note})
-                *campo = testo;
-            std::tie(t->Binario, t->Ritardo, t->Indicazioni, t->Ora, t->Minuto) =
-                std::tuple(-32768, 32767, -1, 23, 59);
-            t->PartenzaCinqueMinuti = !t->PartenzaCinqueMinuti;
+// A text the program may hold: any character but a line end, from the whole Windows-1252
+// repertoire and beyond it. `fitto` is the share of characters that are not plain ASCII;
+// with `coppie` they come only as two Windows-1252 characters whose bytes pair up as UTF-8
+// ("Ò–" is D2 96), so that a whole file of them may look like UTF-8.
+std::string TestoCasuale(std::mt19937& caso, double fitto, bool coppie) {
+    static const char* const kOltre[] = {"Ł",      "Ж",      "\u0496", "✓",
+                                         "\uFEFF", "\uFFFD", "🚆",      "\U0010FFFF"};
+    // A lone byte is never UTF-8, so it decodes as its Windows-1252 character.
+    const auto byte = [&](int da, int a) {
+        return DecodificaTesto(std::string(1, static_cast<char>(da + caso() % (a - da + 1))));
+    };
+    std::string t;
+    for (int i = 0, n = static_cast<int>(caso() % 9); i < n; ++i) {
+        const int tipo = coppie ? 0 : static_cast<int>(caso() % 3);
+        if (std::uniform_real_distribution<double>()(caso) >= fitto)
+            t += byte(0x20, 0x7E);
+        else if (tipo == 0)
+            t += byte(0xC2, 0xDF) + byte(0x80, 0xBF);
+        else if (tipo == 1)
+            t += kOltre[caso() % std::size(kOltre)];
+        else if (std::string b = byte(0x00, 0xFF); b != "\r" && b != "\n")
+            t += b;
+    }
+    return t;
+}
+
+TEST(FileSimulazione, RandomSimulationsSaveAndLoadBackEqual) {
+    std::mt19937 caso(20261206);
+    const auto numero = [&](int da, int a) {
+        return static_cast<std::int16_t>(da + static_cast<int>(caso() % (a - da + 1)));
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const double fitto = std::array{0.0, 0.03, 0.15, 0.6}[caso() % 4];
+        const bool coppie = caso() % 2 == 0;
+        const auto testo = [&] { return TestoCasuale(caso, fitto, coppie); };
+        OrarioLetto sim;
+        sim.IntestazioneLetta = true;
+        sim.NomeStazione = testo();
+        sim.NumeroBinari = numero(-32768, 23);
+        sim.orologio = {numero(0, 23), numero(0, 59), numero(0, 59)};
+        for (auto* tabella : {&sim.Partenze, &sim.Arrivi}) {
+            tabella->resize(caso() % 4);
+            for (Treno& t : *tabella) {
+                for (std::string* campo : {&t.NumeroTreno, &t.Destinazione, &t.Provenienza,
+                                           &t.Categoria, &t.FermateSuccessive, &t.Note})
+                    *campo = testo();
+                for (std::int16_t* campo : {&t.Binario, &t.Ritardo, &t.Indicazioni})
+                    *campo = numero(-32768, 32767);
+                std::tie(t.ClasseRitardo, t.Ora, t.OraEffettiva, t.Minuto, t.MinutoEffettivo) =
+                    std::tuple{numero(0, 4), numero(0, 23), numero(0, 23), numero(0, 59),
+                               numero(0, 59)};
+                t.PartenzaCinqueMinuti = caso() % 2 == 0;
+            }
         }
-        EXPECT_EQ(prova::ControllaRitorno(sim), "") << testo;
+        ASSERT_EQ(prova::ControllaRitorno(sim), "") << i;
     }
 }
 
