@@ -14,6 +14,11 @@ class PannelliTest : public Form1Test {
   protected:
     void TearDown() override { delete Form4(); }
 
+    QString Qui(const char* nome, const QByteArray& contenuto = {}) {
+        QFile file(cartella.filePath(nome));
+        if (!contenuto.isEmpty() && file.open(QIODevice::WriteOnly)) file.write(contenuto);
+        return file.fileName();
+    }
     // Runs a file command with `scelta` as the dialog's answer (nothing: a cancel).
     void Comando(const char* voce, std::optional<QString> scelta) {
         banco.dialogo.risposte = {scelta.value_or(QString())};
@@ -49,7 +54,6 @@ class PannelliTest : public Form1Test {
     }
 
     QTemporaryDir cartella;
-    const QString giorno = cartella.filePath("giorno.vkz");
 };
 
 TEST_F(PannelliTest, FileCommandsThroughTheDialogAndTheMonitorKeepTheLabelsInStep) {
@@ -71,29 +75,26 @@ TEST_F(PannelliTest, FileCommandsThroughTheDialogAndTheMonitorKeepTheLabelsInSte
 
     sim().orologio = {7, 15, 42};
     const Orario prima = sim().orario;
-    Comando("salvaconnome", giorno);
+    Comando("salvaconnome", Qui("giorno.vkz"));
     Comando("apri", Scenario("piccola.vkd"));
-    Comando("salvataggio", giorno);
+    Comando("salvataggio", Qui("giorno.vkz"));
     EXPECT_EQ(banco.dialogo.domande.mid(1),
               QStringList({"Salva File Salvattaggio di VKD (*.vkz) |*.vkz",
                            "Apri File Ardenvo (*.vkd) |*.vkd",
                            "Apri File Salvattaggio di VKD (*.vkz) |*.vkz"}));
     EXPECT_TRUE(banco.messaggi.mostrati.isEmpty());
+    EXPECT_EQ(File("secondo", 0), "2");
     form->Timer3_Timer();  // the file holds each table backwards; the tick sorts it
     ControllaSpecchio();
     EXPECT_EQ(sim().orario.Partenze[0].NumeroTreno, prima.Partenze[0].NumeroTreno);
 
     // Cancels and failures leave everything as it was; a failed load or save says why.
     const Orario ripreso = sim().orario;
-    QFile rotto(cartella.filePath("rotto.vkd"));
-    ASSERT_TRUE(rotto.open(QIODevice::WriteOnly));
-    rotto.write("Stazione di = X\nOra inizio simulazione = 8,30\n");
-    rotto.close();
     const std::tuple<const char*, std::optional<QString>, const char*> casi[] = {
         {"apri", std::nullopt, ""},
         {"salvaconnome", std::nullopt, ""},
-        {"apri", rotto.fileName(), "13 "},
-        {"salvaconnome", cartella.filePath("nessuna/x.vkz"), "76 "},
+        {"apri", Qui("rotto.vkd", "Stazione di = X\nOra inizio simulazione = 8,30\n"), "13 "},
+        {"salvaconnome", Qui("nessuna/x.vkz"), "76 "},
     };
     for (const auto& [voce, scelta, prefisso] : casi) {
         SCOPED_TRACE(std::string(voce) + " " + scelta.value_or("<cancel>").toStdString());
@@ -108,9 +109,9 @@ TEST_F(PannelliTest, FileCommandsThroughTheDialogAndTheMonitorKeepTheLabelsInSte
     // "Salva" writes back to the file that was loaded.
     sim().orologio.SecondoSimulazione = 9;
     Voce("salva")->trigger();
-    QFile salvato(giorno);
-    ASSERT_TRUE(salvato.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(salvato.readAll().contains("Ora inizio simulazione = 7.15.9\r\n"));
+    QFile file(Qui("giorno.vkz"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("Ora inizio simulazione = 7.15.9\r\n"));
 }
 
 TEST_F(PannelliTest, InformationAndAnnouncementButtonsActOnTheirOwnRow) {
