@@ -12,21 +12,37 @@ namespace {
 
 using DialoghiBinari = Form1Test;
 
-// Once the main window is closed, or gone, "Ok" only closes the dialog.
-TEST_F(DialoghiBinari, InsertDialogLeftOpenAfterTheMainWindowChangesNothing) {
+// Five boards, 2 and 4 taken: the dialog offers the free ones, and "Ok" makes the entries the
+// chosen board's final codes, which it turns to from blank letters and from hour and minute 0.
+TEST_F(DialoghiBinari, InsertOkPutsTheTrainOnTheChosenFreeBoardAndCloses) {
     form->show();
-    for (bool distrutta : {false, true}) {
-        QPointer<Form2> d = Compila({"Trento"});
-        const RigheBinari prima = sim().binari;
-        form->close();
-        QPointer<Form1> finestra = form.get();
-        if (distrutta) form.reset();
+    sim().orario.NumeroBinari = 5;
+    sim().binari[1].RigaLibera = sim().binari[3].RigaLibera = false;
+    const std::tuple<DatiInserimento, const char*, std::array<std::int16_t, kCelleDestinazione>>
+        casi[] = {
+            {{.Destinazione = "Ankara", .Binario = 3}, "135", {1, 13, 0, 1, 17, 1}},  // no k tile
+            // One cell a character, however many bytes it takes.
+            {{"Forl\xC3\xAC Citt\xC3\x80"}, "15", {6, 14, 17, 11, 0, 0, 3, 9, 19, 19}},
+        };
+    for (const auto& [dati, liberi, lettere] : casi) {
+        Form2* d = Compila(dati);
+        QString offerti;
+        for (int i = 0; i < d->Combo6->count(); ++i) offerti += d->Combo6->itemText(i);
+        EXPECT_EQ(offerti, liberi);
         d->Command1->click();
         Elimina();
-        EXPECT_TRUE(d.isNull()) << distrutta;
-        EXPECT_EQ(sim().binari, prima) << distrutta;
-        EXPECT_TRUE(distrutta || !(finestra->isVisible() || finestra->Timer2.isActive()));
+        EXPECT_EQ(form->DialogoInserimento(), nullptr);
+        const RigaBinario& r = sim().binari[dati.Binario - 1];
+        EXPECT_EQ(r.CodiciLettereFinali, lettere) << dati.Destinazione;
+        // Every other entry left as the dialog opens: blank.
+        EXPECT_EQ((std::array{r.CodiceCategoriaFinale, r.RitardoMinutiFinale, r.OraPartenzaFinale,
+                              r.MinutoPartenzaFinale, r.CodiceIndicazioniFinale}),
+                  (std::array<std::int16_t, 5>{}));
+        EXPECT_TRUE(r.OraPartenza == 0 && r.MinutoPartenza == 0 && r.RigaAttiva);
     }
+    sim().orario.NumeroBinari = 4;  // none free: nothing to confirm
+    Voce("informazioni")->trigger();
+    EXPECT_FALSE(form->DialogoInserimento()->Command1->isEnabled());
 }
 
 // "Agg. Rit." opens the delay dialog of its own board. "Ok" turns the delay forward from what

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-
 #include "boards/delay_dialog.h"
 #include "boards/insert_dialog.h"
 #include "mainwindow/form1_prova.h"
@@ -9,12 +7,8 @@
 namespace ardenvo {
 namespace {
 
-// The insert dialog offers the station's free boards and puts the train on the chosen one,
-// which turns flap by flap while every row's buttons and the insert command rest.
-TEST_F(Form1Test, InsertTurnsTheChosenBoardFlapByFlapAndAResetOvertakesTheTurn) {
+TEST_F(Form1Test, InsertTurnsTheBoardFlapByFlapAndAResetOvertakesTheTurn) {
     form->show();  // the insert dialog acts only on an open window
-    sim().orario.NumeroBinari = 5;
-    sim().binari[1].RigaLibera = false;
     // The boards whose reset and delay buttons are on, whether the insert command is on,
     // whether Timer2 runs.
     auto comandi = [&] {
@@ -27,44 +21,46 @@ TEST_F(Form1Test, InsertTurnsTheChosenBoardFlapByFlapAndAResetOvertakesTheTurn) 
         stato += Voce("informazioni")->isEnabled() ? ", insert" : ", no insert";
         return stato + (form->Timer2.isActive() ? ", turning" : ", at rest");
     };
-    // One tile a character, however many bytes it takes.
-    Form2* d =
-        Compila({"Forl\xC3\xAC Citt\xC3\xA0", "Intercity", "Sola 2a Classe", "1'30", 14, 5, 4});
-    QString offerti;
-    for (int i = 0; i < d->Combo6->count(); ++i) offerti += d->Combo6->itemText(i);
-    EXPECT_EQ(offerti, "1345");
-    d->Command1->click();
-    Elimina();
-    EXPECT_EQ(form->DialogoInserimento(), nullptr) << "Ok closes the dialog";
-    // Hour and minute turn from 0, not from their blank codes.
-    EXPECT_TRUE(sim().binari[3].OraPartenza == 0 && sim().binari[3].MinutoPartenza == 0);
-    EXPECT_EQ(comandi(), "buttons 4, insert, turning");
-    EXPECT_EQ(Tabellone(4), kVuoto) << "nothing moves before the first tick";
+    Inserisci({"Roma Termini", "Intercity", "Sola 2a Classe", "1'30", 14, 5, 1});
+    EXPECT_EQ(comandi(), "buttons 1, insert, turning");
+    EXPECT_EQ(Tabellone(1), kVuoto) << "nothing moves before the first tick";
     Ticks(1);
     EXPECT_EQ(comandi(), "buttons, no insert, turning");
     Ticks(64);
-    EXPECT_EQ(Tabellone(4),
-              "f o r l _ _ c i t t _ _ _ _ | intercity | 1ora 3 0 | 1 4 | 0 5 | seconda");
-    EXPECT_EQ(comandi(), "buttons 4, insert, at rest");
-
-    // Board 1 takes a train with every other entry left as the dialog opens and, before its
-    // first tick, board 4 is reset: board 1 lands at once on its new train and board 4 turns
-    // to blank.
-    Inserisci({"Ankara"});
-    EXPECT_EQ(comandi(), "buttons 1 4, insert, turning");
-    Pulsante("resetta", 3)->click();
     EXPECT_EQ(Tabellone(1),
-              "a n _ a r a _ _ _ _ _ _ _ _ | catvuoto | _ _ _ | _ 0 | 0 0 | indicazioni");
-    EXPECT_TRUE(sim().binari[3].RigaLibera);
-    Ticks(1);
-    EXPECT_EQ(comandi(), "buttons, no insert, turning");
-    Ticks(64);
-    EXPECT_EQ(Tabellone(4), kVuoto) << "hours word and all";
+              "r o m a _ t e r m i n i _ _ | intercity | 1ora 3 0 | 1 4 | 0 5 | seconda");
     EXPECT_EQ(comandi(), "buttons 1, insert, at rest");
 
-    sim().orario.NumeroBinari = 2;  // no board free: nothing to confirm
-    Voce("informazioni")->trigger();
-    EXPECT_FALSE(form->DialogoInserimento()->Command1->isEnabled());
+    // Board 2 takes a train and, before its first tick, board 1 is reset: board 2 lands at
+    // once on its new train and board 1 turns to blank.
+    Inserisci({.Destinazione = "Ankara", .Categoria = "Regionale", .Binario = 2});
+    EXPECT_EQ(comandi(), "buttons 1 2, insert, turning");
+    Pulsante("resetta", 0)->click();
+    EXPECT_EQ(Tabellone(2),
+              "a n _ a r a _ _ _ _ _ _ _ _ | regionale | _ _ _ | _ 0 | 0 0 | indicazioni");
+    EXPECT_TRUE(sim().binari[0].RigaLibera);
+    Ticks(1);
+    EXPECT_EQ(comandi(), "buttons, no insert, turning");
+    Ticks(64);
+    EXPECT_EQ(Tabellone(1), kVuoto) << "hours word and all";
+    EXPECT_EQ(comandi(), "buttons 2, insert, at rest");
+}
+
+// Once the main window is closed, or gone, "Ok" only closes the dialog.
+TEST_F(Form1Test, InsertDialogLeftOpenAfterTheMainWindowChangesNothing) {
+    form->show();
+    for (bool distrutta : {false, true}) {
+        QPointer<Form2> d = Compila({"Trento"});
+        const RigheBinari prima = sim().binari;
+        form->close();
+        QPointer<Form1> finestra = form.get();
+        if (distrutta) form.reset();
+        d->Command1->click();
+        Elimina();
+        EXPECT_TRUE(d.isNull()) << distrutta;
+        EXPECT_EQ(sim().binari, prima) << distrutta;
+        EXPECT_TRUE(distrutta || !(finestra->isVisible() || finestra->Timer2.isActive()));
+    }
 }
 
 TEST_F(Form1Test, ADelayTurningDownAndCutShortByAnotherBoardShowsWhole) {
