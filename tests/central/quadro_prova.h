@@ -4,7 +4,6 @@
 
 #include <array>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "central/quadro.h"
@@ -102,12 +101,9 @@ inline std::string Mostrati(const QuadroCentrale& quadro) {
     std::string righe;
     for (const RigaQuadro& riga : quadro.Righe) {
         const char nome = riga.LettereMostrate[0] ? 'A' + riga.LettereMostrate[0] - 1 : '.';
-        const RigaQuadro atteso = nome == '.' ? RigaLibera() : TrenoProva(nome);
-        righe +=
-            std::tie(riga.LettereMostrate, riga.OraMostrata, riga.BinarioMostrato) ==
-                    std::tie(atteso.LettereMostrate, atteso.OraMostrata, atteso.BinarioMostrato)
-                ? nome
-                : '?';
+        RigaQuadro attesa = riga;
+        MostraFinaliDi(attesa, nome == '.' ? RigaLibera() : TrenoProva(nome));
+        righe += attesa == riga ? nome : '?';
     }
     return righe;
 }

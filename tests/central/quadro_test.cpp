@@ -25,6 +25,9 @@ TEST(QuadroFlap, EachFieldTurnsForwardThroughItsCycleAndWraps) {
     };
     std::vector<int> minuto = Da(1, 60);
     minuto.push_back(0);
+    std::vector<int> ritardo = Da(5, 55, 5);
+    for (int c : Da(60, 230, 10)) ritardo.push_back(c);
+    ritardo.push_back(0);
     const Giro giri[] = {
         {"bus to Interregio", &R::CategoriaMostrata, &R::CategoriaFinale, {11, 12, 0, 1}},
         {"blank hour to 5", &R::OraMostrata, &R::OraFinale, {24, 25, 0, 1, 2, 3, 4, 5}},
@@ -32,6 +35,7 @@ TEST(QuadroFlap, EachFieldTurnsForwardThroughItsCycleAndWraps) {
         {"delay 0 to 60 by fives", &R::RitardoMostrato, &R::RitardoFinale, Da(0, 60, 5)},
         {"delay past the hour by tens", &R::RitardoMostrato, &R::RitardoFinale, {55, 60, 70}},
         {"delay 230 to 0 in one", &R::RitardoMostrato, &R::RitardoFinale, {230, 0}},
+        {"delay 5 round to 0", &R::RitardoMostrato, &R::RitardoFinale, ritardo},
         {"forecourt note to none", &R::IndicazioniMostrate, &R::IndicazioniFinali, {10, 0}},
         {"provisional 22 to 2", &R::BinarioMostrato, &R::BinarioFinale, {45, 46, 0, 1, 2}},
     };

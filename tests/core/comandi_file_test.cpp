@@ -32,12 +32,18 @@ TEST(ComandiFile, ScenarioReplacesTheTimetableAndKeepsTheClockOnAnEmptyFile) {
     EXPECT_EQ(std::tie(s.sim.orario.NumeroBinari, s.sim.orario.NumeroArrivi, s.sim.IndicePartenze,
                        s.sim.FileSalvataggio),
               std::tuple(3, 2, 0, "/prima.vkz"));
-    EXPECT_EQ(std::tie(s.pannelli.Righe[1].Testi[0], s.pannelli.Righe[2].Visibile),
-              std::tuple("2345", true));
+    EXPECT_EQ(std::tie(s.pannelli.Righe[1].Testi[0], s.pannelli.Righe[2].Visibile,
+                       s.pannelli.Righe[9].Testi[0]),
+              std::tuple("2345", true, "611"));
     std::ofstream(cartella / "vuoto.vkd");
     ASSERT_TRUE(ApriScenario(s.sim, s.pannelli, cartella / "vuoto.vkd", s.estrattore));
     EXPECT_EQ(std::tie(s.sim.orario.NomeStazione, s.sim.orologio, s.sim.orario.NumeroPartenze),
               std::tuple("Borgo Sereno", Orologio{6, 45, 7}, 0));
+
+    // A timetable that ends after the delay draw of its second train fails without a trace,
+    // the draws included.
+    const std::string orario = prova::FileDati("stazione_prova.vkd");
+    EXPECT_EQ(prova::ControllaOrario(orario.substr(0, orario.find("Indicazioni = 4"))), "");
 }
 
 // A few random edits of the kind a hand-edited or damaged file shows.

@@ -71,6 +71,28 @@ TEST(FileSimulazione, TheExampleWrittenByteForByteReadBackAndBroken) {
     EXPECT_EQ(LeggiSimulazione(pieno + esempio.substr(a), kNome).Errore().Numero(), 383);
 }
 
+// Whatever a simulation holds comes back from its save: texts plain, in Windows-1252, in pairs
+// of Windows-1252 characters that read as UTF-8 ("Ò–" is D2 96), beyond Windows-1252, or like
+// what a reader looks for; whole numbers at both ends of their range; the last second of the day;
+// tables of different sizes, whose trains come back in their order; no train at all.
+TEST(FileSimulazione, SavesLoadBackEqualWhateverTheyHold) {
+    for (const char* testo :
+         {"", " \t# a= b ", "Città € \u0081\u008D", "SALÒ–GARDONE", "Łódź 🚆 \U0010FFFF"}) {
+        OrarioLetto sim{
+            std::vector(2, kPartenza), std::vector(4, kArrivo), true, testo, -32768, {23, 59, 59}};
+        for (Treno* t : {&sim.Partenze[1], &sim.Arrivi[1]}) {
+            for (std::string* campo : {&t->NumeroTreno, &t->Destinazione, &t->Provenienza,
+                                       &t->Categoria, &t->FermateSuccessive, &t->Note})
+                *campo = testo;
+            std::tie(t->Binario, t->Ritardo, t->Indicazioni, t->Ora, t->Minuto) =
+                std::tuple(-32768, 32767, -1, 23, 59);
+            t->PartenzaCinqueMinuti = !t->PartenzaCinqueMinuti;
+        }
+        EXPECT_EQ(prova::ControllaRitorno(sim), "") << testo;
+    }
+    EXPECT_EQ(prova::ControllaRitorno({{}, {}, true, "", 0, {}}), "");
+}
+
 // A text the program may hold: any character but a line end, from the whole Windows-1252
 // repertoire and beyond it. `fitto` is the share of characters that are not plain ASCII;
 // with `coppie` they come only as two Windows-1252 characters whose bytes pair up as UTF-8
