@@ -49,7 +49,9 @@ TEST(Monitor, EachTickSortsStably) {
         StatoPannelli p;
         Timer3_Timer(sim, p);
         EXPECT_EQ(NumeriDi(sim.orario), atteso) << quanti;
-        if (quanti == kPostiTabella) EXPECT_EQ(sim.orario.Partenze[1000], TrenoCancellato());
+        if (quanti == kPostiTabella) {
+            EXPECT_EQ(sim.orario.Partenze[1000], TrenoCancellato());
+        }
     }
 }
 

@@ -40,7 +40,8 @@ TEST(Codifica, LinesValuesNumbersAndFileNames) {
     EXPECT_EQ(ValoreRiga("Note = a= b "), "a= b ");
     EXPECT_EQ(ValoreRiga("Note ="), std::nullopt);
     const std::pair<std::string_view, std::optional<long>> numeri[] = {
-        {" 7\t", 7}, {"+7", 7}, {"-07", -7}, {"7.5", {}}, {"0x10", {}}, {"1 2", {}}, {"-", {}}, {" ", {}}};
+        {" 7\t", 7},  {"+7", 7},   {"-07", -7}, {"7.5", {}},
+        {"0x10", {}}, {"1 2", {}}, {"-", {}},   {" ", {}}};
     for (auto [testo, numero] : numeri) EXPECT_EQ(LeggiNumeroIntero(testo), numero) << testo;
     EXPECT_GT(*LeggiNumeroIntero(std::string(40, '9')), 32767);
     EXPECT_EQ(Citazione(std::string(59, 'x') + "àà"), "\"" + std::string(59, 'x') + "à…\"");

@@ -24,8 +24,8 @@ namespace ardenvo {
 inline const std::string kVuoto =
     "_ _ _ _ _ _ _ _ _ _ _ _ _ _ | catvuoto | _ _ _ | _ _ | _ _ | indicazioni";
 
-class Form1Test : public ::testing::Test {
-  protected:
+// A main window on the doubles and the ways to drive it, for a test that builds more than one.
+struct Form1Prova {
     Simulazione& sim() { return *banco.sim; }
     QPushButton* Pulsante(const QString& nome, int indice = -1) {
         return form->Controllo<QPushButton>(nome, indice);
@@ -43,6 +43,8 @@ class Form1Test : public ::testing::Test {
     Form2* Compila(const DatiInserimento& dati) {
         Voce("informazioni")->trigger();
         Form2* d = form->DialogoInserimento();
+        EXPECT_NE(d, nullptr) << "no insert dialog";
+        if (!d) return nullptr;
         d->Text1->setText(QString::fromStdString(dati.Destinazione));
         d->Combo1->setCurrentText(QString::fromStdString(dati.Categoria));
         d->Combo2->setCurrentText(QString::fromStdString(dati.Indicazioni));
@@ -55,7 +57,7 @@ class Form1Test : public ::testing::Test {
     }
     // ... and presses "Ok".
     void Inserisci(const DatiInserimento& dati) {
-        Compila(dati)->Command1->click();
+        if (Form2* d = Compila(dati)) d->Command1->click();
         Elimina();
     }
 
@@ -96,5 +98,7 @@ class Form1Test : public ::testing::Test {
     BancoProva banco;
     std::unique_ptr<Form1> form = banco.NuovoForm1();
 };
+
+class Form1Test : public ::testing::Test, public Form1Prova {};
 
 }  // namespace ardenvo

@@ -7,8 +7,12 @@
 namespace ardenvo {
 namespace {
 
-TEST_F(Form1Test, InsertTurnsTheBoardFlapByFlapAndAResetOvertakesTheTurn) {
-    form->show();  // the insert dialog acts only on an open window
+class Form1Animazione : public Form1Test {
+  protected:
+    void SetUp() override { form->show(); }  // the insert dialog acts only on an open window
+};
+
+TEST_F(Form1Animazione, InsertTurnsTheBoardFlapByFlapAndAResetOvertakesTheTurn) {
     // The boards whose reset and delay buttons are on, whether the insert command is on,
     // whether Timer2 runs.
     auto comandi = [&] {
@@ -47,8 +51,7 @@ TEST_F(Form1Test, InsertTurnsTheBoardFlapByFlapAndAResetOvertakesTheTurn) {
 }
 
 // Once the main window is closed, or gone, "Ok" only closes the dialog.
-TEST_F(Form1Test, InsertDialogLeftOpenAfterTheMainWindowChangesNothing) {
-    form->show();
+TEST_F(Form1Animazione, InsertDialogLeftOpenAfterTheMainWindowChangesNothing) {
     for (bool distrutta : {false, true}) {
         QPointer<Form2> d = Compila({"Trento"});
         const RigheBinari prima = sim().binari;

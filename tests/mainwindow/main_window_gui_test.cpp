@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "mainwindow/about_dialog.h"
 #include "mainwindow/form1_prova.h"
 
 namespace ardenvo {
@@ -41,6 +42,11 @@ TEST_F(Form1Test, SpeedButtonsMoveThroughTheSevenSpeeds) {
     EXPECT_EQ(visti,
               "2x 500 +-; 5x 200 +-; 10x 100 +-; 20x 50 +-; 60x 17 +-; 100x 10 -; "
               "60x 17 +-; 20x 50 +-; 10x 100 +-; 5x 200 +-; 2x 500 +-; 1x 1000 +; ");
+    // Speed and running are independent.
+    Pulsante("Command2")->click();
+    Pulsante("Command1")->click();
+    Pulsante("Command3")->click();
+    EXPECT_EQ(stato(), "2x 500 +-");
 }
 
 // Start and Stop take turns; the clock moves only between them, and draws only pairs in range.
@@ -62,9 +68,30 @@ TEST_F(Form1Test, ClockTicksOnlyWhileRunningAndDrawsOnlyPairsInRange) {
     EXPECT_EQ(Cifre(), "0.jpg 0.jpg | 0.jpg 1.jpg | 0.jpg 0.jpg");
 }
 
+TEST_F(Form1Test, CoversFollowThePlatformCountAndLeaveTheBoardsAlone) {
+    // Board 8 holds a train while the count changes: covering must leave it as it was.
+    sim().binari[7].RigaAttiva = true;
+    sim().binari[7].RigaLibera = false;
+    sim().binari[7].CodiceCategoria = 5;
+    form->Gestione_Pulsanti_Riga(7);
+    form->Gestione_Pulsanti_Riga(kBinari);  // no such row: nothing happens
+    form->DisegnaBinario(8);
+    const RigheBinari prima = sim().binari;
+    for (int piattaforme : {5, 0, 23, 30, -1}) {
+        sim().orario.NumeroBinari = static_cast<std::int16_t>(piattaforme);
+        form->Copri_Binari();
+        for (int riga = 0; riga < kBinari; ++riga)
+            EXPECT_EQ(Pulsante("copri", riga)->isVisibleTo(form.get()), riga >= piattaforme)
+                << piattaforme << " platforms, row " << riga;
+    }
+    EXPECT_EQ(sim().binari, prima);
+    EXPECT_TRUE(Pulsante("resetta", 7)->isEnabled());
+    EXPECT_EQ(File("categoria8"), "intercity");
+}
+
 // "Esci" asks, with "SI" focused, and closes the main window only on "SI"; Escape is no answer.
 // The About box is modal too, and "OK" closes it.
-TEST_F(Form1Test, ExitAndAboutAskInModalWindowsFromTheirMenuItems) {
+TEST_F(Form1Test, ExitAsksWithYesFocusedAndClosesOnlyOnYes) {
     form->show();
     const std::tuple<const char*, const char*, const char*, bool> casi[] = {
         {"esci", "Form5", "Command2", true},  // "NO"
@@ -89,6 +116,47 @@ TEST_F(Form1Test, ExitAndAboutAskInModalWindowsFromTheirMenuItems) {
         });
         Voce(voce)->trigger();
         EXPECT_EQ(form->isVisible(), aperta) << voce;
+    }
+}
+
+TEST(AboutBox, GetKeyValueReadsTextAndNumbersOfItsRootOnly) {
+    using T = ValoreRegistro::Tipo;
+    const auto H = HKEY_LOCAL_MACHINE;
+    const std::tuple<std::uint32_t, std::optional<ValoreRegistro>, bool, QString> casi[] = {
+        {H, ValoreRegistro{T::Testo, QByteArray("/usr/bin/x\0", 11)}, true, "/usr/bin/x"},
+        {H, ValoreRegistro{T::Numero32, QByteArray("\x2a\x01\0\0", 4)}, true, "&h12A"},
+        {H, ValoreRegistro{T::Testo, QByteArray(1025, 'a')}, false, ""},  // over the buffer
+        {H, std::nullopt, false, ""},
+        {0x80000001u, ValoreRegistro{T::Testo, "x"}, false, ""},
+    };
+    for (const auto& [radice, valore, letto, atteso] : casi) {
+        BancoProva banco;
+        if (valore) banco.registro.valori[{"K", "V"}] = *valore;
+        QString testo = "prima";
+        EXPECT_EQ(frmAbout(banco.Servizi()).GetKeyValue(radice, "K", "V", testo), letto)
+            << atteso.toStdString();
+        EXPECT_EQ(testo, atteso);
+    }
+}
+
+TEST(AboutBox, SystemInfoStartsTheToolOrSaysItCannot) {
+    const QString strumento = "C:\\Tools\\MSINFO32.EXE";
+    // the first key's "PATH" (the second's "MSINFO" is "C:\Tools"), whether the tool is there
+    const std::tuple<const char*, bool, QStringList> casi[] = {
+        {"/usr/bin/hardinfo", true, {"/usr/bin/hardinfo"}},
+        {nullptr, true, {strumento}},
+        {nullptr, false, {}},
+    };
+    for (const auto& [prima, presente, avviati] : casi) {
+        BancoProva b;
+        if (prima) b.registro.Testo(kChiaveInfoSistema, "PATH", QByteArray(prima) + '\0');
+        b.registro.Testo(kChiavePosizioneStrumenti, "MSINFO", QByteArray("C:\\Tools") + '\0');
+        if (presente) b.avvio.esistenti = {strumento};
+        b.avvio.avviabili = {strumento, "/usr/bin/hardinfo"};
+        frmAbout(b.Servizi()).findChild<QPushButton*>("cmdSysInfo")->click();
+        EXPECT_EQ(b.avvio.avviati, avviati) << (prima ? prima : "") << presente;
+        EXPECT_EQ(b.messaggi.mostrati,
+                  avviati.isEmpty() ? QStringList{kInfoSistemaNonDisponibile} : QStringList{});
     }
 }
 

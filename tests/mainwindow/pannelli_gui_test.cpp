@@ -83,7 +83,7 @@ TEST_F(PannelliTest, FileCommandsThroughTheDialogAndTheMonitorKeepTheLabelsInSte
                            "Apri File Ardenvo (*.vkd) |*.vkd",
                            "Apri File Salvattaggio di VKD (*.vkz) |*.vkz"}));
     EXPECT_TRUE(banco.messaggi.mostrati.isEmpty());
-    EXPECT_EQ(File("secondo", 0), "2");
+    EXPECT_EQ(File("secondo", 0), "2.jpg");
     form->Timer3_Timer();  // the file holds each table backwards; the tick sorts it
     ControllaSpecchio();
     EXPECT_EQ(sim().orario.Partenze[0].NumeroTreno, prima.Partenze[0].NumeroTreno);
@@ -126,10 +126,11 @@ TEST_F(PannelliTest, InformationAndAnnouncementButtonsActOnTheirOwnRow) {
     EXPECT_EQ(info->windowTitle(), "Informazioni sul treno n°22792-A");
     EXPECT_EQ(info->findChild<QListWidget*>("List1")->count(), 3);  // its stops
 
-    // A second press keeps the first train, and brings it back from the task bar.
-    info->showMinimized();
+    Pulsante("info", 0)->click();  // a second press keeps the first train
+    EXPECT_TRUE(Form4() == info && info->windowTitle() == "Informazioni sul treno n°22792-A");
+    info->showMinimized();  // and brings it back from the task bar
     ASSERT_TRUE(info->isMinimized());
-    Pulsante("info", 0)->click();
+    Pulsante("info", 2)->click();
     EXPECT_TRUE(Form4() == info && info->isVisible() && !info->isMinimized());
     EXPECT_EQ(info->windowTitle(), "Informazioni sul treno n°22792-A");
     info->close();

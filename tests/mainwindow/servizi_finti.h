@@ -1,7 +1,9 @@
 #pragma once
 // Test doubles of the main window's seams, and a main window built on them.
 
-#include <QFileInfo>
+#include <QMap>
+#include <QPair>
+#include <QSet>
 #include <QStringList>
 #include <memory>
 
@@ -10,19 +12,32 @@
 #include "core/ritardi.h"
 #include "mainwindow/main_window.h"
 #include "mainwindow/servizi.h"
-#include "mainwindow/servizi_sistema.h"
 
 namespace ardenvo {
 
-// Notes each program it is asked to start; `riesce` says whether the start works.
+// Answers from `valori`, under the one root the program reads.
+class RegistroFinto final : public Registro {
+  public:
+    std::optional<ValoreRegistro> Leggi(std::uint32_t radice, const QString& chiave,
+                                        const QString& nome) const override {
+        if (radice != 0x80000002u || !valori.contains({chiave, nome})) return std::nullopt;
+        return valori.value({chiave, nome});
+    }
+    void Testo(const QString& chiave, const QString& nome, const QByteArray& dati) {
+        valori[{chiave, nome}] = ValoreRegistro{ValoreRegistro::Tipo::Testo, dati};
+    }
+    QMap<QPair<QString, QString>, ValoreRegistro> valori;
+};
+
+// Notes each program it is asked to start; those in `avviabili` start.
 class AvvioFinto final : public AvvioProgrammi {
   public:
-    bool Esiste(const QString& percorso) const override { return QFileInfo::exists(percorso); }
+    bool Esiste(const QString& percorso) const override { return esistenti.contains(percorso); }
     bool Avvia(const QString& percorso) override {
         avviati.append(percorso);
-        return riesce;
+        return avviabili.contains(percorso);
     }
-    bool riesce = true;
+    QSet<QString> esistenti, avviabili;
     QStringList avviati;
 };
 
@@ -59,17 +74,20 @@ class CasualeFisso final : public SorgenteCasuale {
     double valore = 0.0;
 };
 
-// The state lives on the heap: its train tables are large. The registry is the system's own,
-// which reads nothing but PATH.
+// The state lives on the heap: its train tables are large.
 struct BancoProva {
     std::unique_ptr<Simulazione> sim = std::make_unique<Simulazione>();
-    RegistroSistema registro;
+    RegistroFinto registro;
     AvvioFinto avvio;
     MessaggiFinti messaggi;
     DialogoFinto dialogo;
     CasualeFisso casuale;
     VoceRegistrata voce;
-    ServiziForm1 Servizi() { return {&registro, &avvio, &messaggi, &dialogo, &casuale, &voce}; }
+    ServiziForm1 Servizi() { return Servizi(registro); }
+    // The same, reading `altro` as the registry.
+    ServiziForm1 Servizi(Registro& altro) {
+        return {&altro, &avvio, &messaggi, &dialogo, &casuale, &voce};
+    }
     std::unique_ptr<Form1> NuovoForm1() { return std::make_unique<Form1>(*sim, Servizi()); }
 };
 

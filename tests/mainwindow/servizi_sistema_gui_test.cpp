@@ -16,24 +16,36 @@ namespace {
 // The file dialog as the file commands set it up, answered by a typed name without being shown:
 // a name without an extension opens the file of that very name, and saves with the extension.
 TEST(DialogoFile, OnlySavingAddsTheExtensionToATypedName) {
-    const QString cartella = QDir::tempPath();
-    // Whether it saves, the filter, the name typed, the file chosen.
-    const std::tuple<bool, QString, QString, QString> casi[] = {
-        {false, "File Ardenvo (*.vkd) |*.vkd", "orario", "orario"},
-        {true, "File Salvattaggio di VKD (*.vkz) |*.vkz", "giorno", "giorno.vkz"},
+    QTemporaryDir cartella;
+    for (const char* nome : {"orario", "orario.vkd"}) {
+        QFile file(cartella.filePath(nome));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    // Whether it saves, the name typed, the file chosen.
+    const std::tuple<bool, QString, QString> casi[] = {
+        {false, "orario", "orario"},           {false, "orario.vkd", "orario.vkd"},
+        {false, "/etc/passwd", "/etc/passwd"}, {false, "giorno", "giorno"},
+        {true, "giorno", "giorno.vkz"},        {true, "giorno.vkz", "giorno.vkz"},
+        {true, "giorno.bak", "giorno.bak"},
     };
-    for (const auto& [salva, filtro, scritto, scelto] : casi) {
-        QFileDialog dialogo(nullptr, QString(), cartella);
-        ImpostaDialogoFile(dialogo, filtro, salva);
+    for (const auto& [salva, scritto, scelto] : casi) {
+        const bool orario = scritto.startsWith("orario");
+        QFileDialog dialogo(nullptr, QString(), cartella.path());
+        ImpostaDialogoFile(
+            dialogo,
+            orario ? "File Ardenvo (*.vkd) |*.vkd" : "File Salvattaggio di VKD (*.vkz) |*.vkz",
+            salva);
         dialogo.selectFile(scritto);
-        EXPECT_EQ(dialogo.selectedFiles(), QStringList{QDir(cartella).filePath(scelto)});
-        EXPECT_EQ(dialogo.nameFilters(), QStringList{filtro.section(" |", 0, 0)});
+        EXPECT_EQ(dialogo.selectedFiles(), QStringList{QDir(cartella.path()).filePath(scelto)})
+            << scritto.toStdString() << " " << salva;
+        EXPECT_EQ(dialogo.nameFilters(), QStringList{orario ? "File Ardenvo (*.vkd)"
+                                                            : "File Salvattaggio di VKD (*.vkz)"});
     }
 }
 
-// There is no registry here: "System Info..." starts the first system-information program
-// found on PATH, and says so when there is none, when it does not start, or when its path is
-// longer than the 1024 bytes the About box reads.
+// The system's own registry, which reads nothing but PATH: "System Info..." starts the first
+// system-information program found on PATH, and says so when there is none, when it does not start,
+// or when its path is longer than the 1024 bytes the About box reads.
 TEST(AboutBox, SystemInfoStartsTheProgramFoundOnPathOrSaysItCannot) {
     QTemporaryDir cartella;
     QString lunga = cartella.path();
@@ -46,6 +58,7 @@ TEST(AboutBox, SystemInfoStartsTheProgramFoundOnPathOrSaysItCannot) {
     }
     const QString programma = cartella.filePath("hardinfo");
     const QByteArray path = qgetenv("PATH");
+    RegistroSistema sistema;
     // PATH, whether the program starts, what is started.
     const std::tuple<QString, bool, QStringList> casi[] = {
         {cartella.path(), true, {programma}},
@@ -56,8 +69,8 @@ TEST(AboutBox, SystemInfoStartsTheProgramFoundOnPathOrSaysItCannot) {
     for (const auto& [cerca, parte, avviati] : casi) {
         qputenv("PATH", QFile::encodeName(cerca));
         BancoProva b;
-        b.avvio.riesce = parte;
-        frmAbout(b.Servizi()).findChild<QPushButton*>("cmdSysInfo")->click();
+        if (parte) b.avvio.avviabili = {programma};
+        frmAbout(b.Servizi(sistema)).findChild<QPushButton*>("cmdSysInfo")->click();
         EXPECT_EQ(b.avvio.avviati, avviati);
         EXPECT_EQ(b.messaggi.mostrati, avviati.isEmpty() || !parte
                                            ? QStringList{kInfoSistemaNonDisponibile}
@@ -67,7 +80,7 @@ TEST(AboutBox, SystemInfoStartsTheProgramFoundOnPathOrSaysItCannot) {
     // What cannot be read leaves nothing behind in the text meant to hold it.
     BancoProva b;
     QString letto = "prima";
-    EXPECT_FALSE(frmAbout(b.Servizi())
+    EXPECT_FALSE(frmAbout(b.Servizi(sistema))
                      .GetKeyValue(HKEY_LOCAL_MACHINE, kChiavePosizioneStrumenti, "MSINFO", letto));
     EXPECT_EQ(letto, "");
 }
