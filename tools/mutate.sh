@@ -72,6 +72,10 @@ qt-text1 | src/central/entry_dialog.cpp | setMaxLength(kLettereQuadro); | setMax
 qt-insert-ok | src/boards/insert_dialog.cpp | Command1->setEnabled(Combo6->count() > 0); | Command1->setEnabled(Combo6->count() >= 0); | "Ok" is on with no free board
 qt-speed | src/mainwindow/main_window_clock.cpp | if (Clicca == 6) | if (Clicca == 5) | "+" switches off one speed early
 tool-hours | tools/genera_tessere.cpp | {"2ore.bmp", oreRitardo(2)} | {"2ore.bmp", oreRitardo(1)} | the 2-hours tile is drawn as 1 hour
+monitor-stable | src/core/monitor.cpp | std::stable_sort(inizio, fine, PrimaDi); | std::sort(inizio, fine, PrimaDi); | trains due at the same minute change places when a tick sorts the tables
+clear-listed | src/core/ritardi.cpp | orario.Partenze.fill(vuoto); | for (int i = 0; i < orario.NumeroPartenze; ++i) orario.Partenze[i] = vuoto; | clearing a timetable leaves the departure slots past the listed count as they were
+registry-hex | src/mainwindow/about_dialog.cpp | QString::number(numero, 16).toUpper() | QString::number(numero, 16) | a number read from the registry is written in lower case
+dialog-suffix | src/mainwindow/servizi_sistema.cpp | salva && unaEstensione ? | unaEstensione ? | the open dialog adds the extension to a typed name
 EOF
 )
 
