@@ -125,8 +125,7 @@ TEST_F(Inserimento, OkFillsTheFirstFreeRowWhichTurnsFromBlankToTheEntry) {
         FormImmissione* d = ApriDialogo(QualeQuadro::Partenze);
         Scrivi(sim().QuadroPartenze, "A.B.......");
         Compila(d, voci);
-        d->Command1->click();
-        Elimina();
+        Ok();
         EXPECT_EQ(form->InserimentoQuadro(QualeQuadro::Partenze), nullptr) << "closed and gone";
         EXPECT_EQ(sim().QuadroPartenze.Indice, 1);
         Corri();

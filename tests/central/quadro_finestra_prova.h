@@ -26,7 +26,6 @@ class QuadroFinestraTest : public Form1Test {
         }
         Elimina();
     }
-    static void Elimina() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
     // Opens the board through the main window's menu item, or brings it forward.
     FormQuadro* Apri(QualeQuadro quale) {
